@@ -32,6 +32,8 @@ TComPtr<IDispatch> TAxScriptRunner::GetScriptDispatch() {
 
 void TAxScriptRunner::Stop() { FRun.Close(); }
 
+void TAxScriptRunner::AbandonEngine() { FRun.Abandon(); }
+
 void TAxScriptRunner::AttachDebugDocument(const std::u16string& text, DWORD& cookie) {
     auto document =
         TDebugManager::Instance().CreateDocument(ScriptName(), text, FRun.Engine(), cookie);
@@ -57,7 +59,11 @@ bool TAxScriptRunner::Execute(const std::u16string& text) {
         if (hr != S_OK)
             return false;
     }
-    return engine->SetScriptState(SCRIPTSTATE_CONNECTED) == S_OK;
+    // Connecting runs the top-level code.
+    HRESULT state = E_FAIL;
+    if (!RunEngineCall([&] { state = engine->SetScriptState(SCRIPTSTATE_CONNECTED); }))
+        return false;
+    return state == S_OK;
 }
 
 void TAxScriptRunner::AddItem(const std::u16string& name, bool globalMembers,

@@ -24,6 +24,9 @@ public:
     const TRunnerClass& RunnerClass() const { return FClass; }
     TActiveScriptSite* Site() const { return FRun.Site(); }
 
+protected:
+    void AbandonEngine() override;
+
 private:
     void AttachDebugDocument(const std::u16string& text, DWORD& cookie);
 

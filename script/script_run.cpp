@@ -42,6 +42,13 @@ void TScriptRun::Start(const CLSID& classId) {
     });
 }
 
+void TScriptRun::Abandon() {
+    FParser.Detach();
+    FEngine.Detach();
+    FSite.release();
+    FClassId = GUID_NULL;
+}
+
 void TScriptRun::Close() {
     if (IsEqualCLSID(FClassId, GUID_NULL))
         return;

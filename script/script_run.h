@@ -33,6 +33,9 @@ public:
     // exception when the engine cannot be created or is no script engine.
     void Start(const CLSID& classId);
     void Close();
+    // Drops the engine and its site without a word to the engine, which is
+    // stuck in a call that will never return; both are leaked on purpose.
+    void Abandon();
 
     IActiveScript* Engine() const { return FEngine.Get(); }
     IActiveScriptParse* Parser() const { return FParser.Get(); }

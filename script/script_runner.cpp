@@ -2,6 +2,7 @@
 
 #include "platform/win_text.h"
 #include "script/engine_error.h"
+#include "script/script_stack.h"
 
 namespace tessorin {
 
@@ -31,8 +32,24 @@ void TScriptRunner::CallRoutine(const std::u16string& name, int argCount, VARIAN
     EXCEPINFO ignored{};
     // Errors inside the routine reach the host through the site first, so the
     // status and this record add nothing.
-    dispatch->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &params, &result, &ignored, nullptr);
+    RunEngineCall([&] {
+        dispatch->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &params, &result, &ignored, nullptr);
+    });
     ClearExcepInfo(ignored);
+}
+
+bool TScriptRunner::RunEngineCall(const std::function<void()>& call) {
+    if (RunOnScriptStack(call))
+        return true;
+    AbandonEngine();
+    EXCEPINFO info{};
+    info.bstrSource = SysAllocString(L"Microsoft VBScript runtime error");
+    info.bstrDescription = SysAllocString(L"Out of stack space");
+    info.scode = MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, 28); // out of stack space
+    bool handled = false;
+    HandleError(info, -1, -1, handled);
+    ClearExcepInfo(info);
+    return false;
 }
 
 } // namespace tessorin

@@ -52,6 +52,14 @@ public:
     // Called each time the engine enters script code.
     std::function<void()> OnEnterScript;
 
+protected:
+    // Runs an engine call on the script stack. When the script overflows it,
+    // the engine is given up (never called or closed again) and the error is
+    // reported; answers false then.
+    bool RunEngineCall(const std::function<void()>& call);
+    // Forgets the engine without closing it: its state is beyond repair.
+    virtual void AbandonEngine() = 0;
+
 private:
     std::u16string FScriptName;
     int FLastErrorLine = 0;

@@ -55,6 +55,8 @@ STDMETHODIMP THostObject::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* para
             call += u", ";
     }
     Calls.push_back(call + u")");
+    if (FNames[id - 1] == u"HostReenter" && OnReenter)
+        OnReenter();
     if (result && FNames[id - 1] == u"HostAnswer") {
         result->vt = VT_I4;
         result->lVal = 42;

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <oaidl.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,8 @@ namespace tessorin::testing {
 class THostObject final : public IDispatch {
 public:
     std::vector<std::u16string> Calls;
+    // Run inside a call of "HostReenter", as a nested message loop would.
+    std::function<void()> OnReenter;
 
     STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
     STDMETHODIMP_(ULONG) AddRef() override { return InterlockedIncrement(&FRefCount); }
