@@ -22,7 +22,9 @@ std::u16string ErrorBoxText(const std::u16string& message) {
     return message;
 }
 
-void ShowErrorBox(const std::u16string& message) { Box(ErrorBoxText(message), MB_ICONERROR); }
+void ShowErrorBox(const std::u16string& message) {
+    Box(ErrorBoxText(message), MB_ICONERROR);
+}
 
 void ShowException(const std::exception& error) {
     if (auto* own = dynamic_cast<const TException*>(&error))
@@ -31,6 +33,8 @@ void ShowException(const std::exception& error) {
         ShowErrorBox(FromUtf8(error.what()));
 }
 
-void ShowMessage(const std::u16string& message) { Box(message, 0); }
+void ShowMessage(const std::u16string& message) {
+    Box(message, 0);
+}
 
 } // namespace tessorin

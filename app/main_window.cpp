@@ -53,8 +53,8 @@ TForm11::~TForm11() {
 
 void TForm11::CreateChildren() {
     ToolBar1.Create(Handle(), IDW_TOOLBAR);
-    StatusBar1 = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP,
-                                 0, 0, 0, 0, Handle(),
+    StatusBar1 = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr,
+                                 WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, Handle(),
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDW_STATUSBAR)),
                                  GetModuleHandleW(nullptr), nullptr);
     SendMessageW(StatusBar1, SB_SIMPLE, TRUE, 0);
@@ -97,7 +97,9 @@ void TForm11::Show() {
     SetFocus(DCMemo1);
 }
 
-void TForm11::Close() { PostMessageW(Handle(), WM_CLOSE, 0, 0); }
+void TForm11::Close() {
+    PostMessageW(Handle(), WM_CLOSE, 0, 0);
+}
 
 void TForm11::FormClose() {
     if (FHostObject)

@@ -79,7 +79,8 @@ void TForm11::RunUserRoutine(const std::u16string& name) {
 void TForm11::SpeedButton7Click() {
     if (FStayOnTop) {
         FStayOnTop = false;
-        SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         ToolBar1.SetStayOnTopGlyph(false);
     } else {
         FStayOnTop = true;

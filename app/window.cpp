@@ -14,7 +14,8 @@ TWindow::~TWindow() {
 void TWindow::CreateHandle(const wchar_t* className, const wchar_t* caption, DWORD style,
                            DWORD exStyle, int x, int y, int width, int height, HMENU menu) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW windowClass{sizeof windowClass};
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
     if (!GetClassInfoExW(instance, className, &windowClass)) {
         windowClass.lpfnWndProc = WindowProc;
         windowClass.hInstance = instance;
@@ -38,7 +39,8 @@ LRESULT TWindow::DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK TWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* window = static_cast<TWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        auto* window =
+            static_cast<TWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         window->FHandle = hwnd;
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
     }

@@ -13,8 +13,8 @@ public:
 
 protected:
     // Registers the class once and creates the window with this object bound.
-    void CreateHandle(const wchar_t* className, const wchar_t* caption, DWORD style,
-                      DWORD exStyle, int x, int y, int width, int height, HMENU menu);
+    void CreateHandle(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle,
+                      int x, int y, int width, int height, HMENU menu);
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam);
 

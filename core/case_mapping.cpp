@@ -42,14 +42,20 @@ const TCaseMapping* currentMapping = &builtInMapping;
 
 } // namespace
 
-const TCaseMapping& CaseMapping() { return *currentMapping; }
+const TCaseMapping& CaseMapping() {
+    return *currentMapping;
+}
 
 void SetCaseMapping(const TCaseMapping* mapping) {
     currentMapping = mapping ? mapping : &builtInMapping;
 }
 
-std::u16string UpperCase(std::u16string_view text) { return currentMapping->ToUpper(text); }
-std::u16string LowerCase(std::u16string_view text) { return currentMapping->ToLower(text); }
+std::u16string UpperCase(std::u16string_view text) {
+    return currentMapping->ToUpper(text);
+}
+std::u16string LowerCase(std::u16string_view text) {
+    return currentMapping->ToLower(text);
+}
 
 int CompareText(std::u16string_view a, std::u16string_view b) {
     return UpperCase(a).compare(UpperCase(b));

@@ -31,11 +31,10 @@ std::string ReadAllBytes(const std::u16string& fileName) {
 }
 
 std::u16string DecodeAnsi(std::string_view bytes) {
-    int size = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
-                                   nullptr, 0);
+    int size =
+        MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
     std::wstring text(size, L'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
-                        size);
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), size);
     return FromWide(text);
 }
 
@@ -85,8 +84,7 @@ std::vector<std::u16string> SplitLines(const std::u16string& text) {
     return lines;
 }
 
-std::u16string JoinLines(const std::vector<std::u16string>& lines,
-                         std::u16string_view lineBreak) {
+std::u16string JoinLines(const std::vector<std::u16string>& lines, std::u16string_view lineBreak) {
     std::u16string text;
     for (size_t i = 0; i < lines.size(); ++i) {
         if (i)

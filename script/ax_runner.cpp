@@ -21,7 +21,9 @@ TAxScriptRunner::TAxScriptRunner(const TRunnerClass& runnerClass, std::u16string
     FRun.Start(ClassIdOf(runnerClass));
 }
 
-TAxScriptRunner::~TAxScriptRunner() { FRun.Close(); }
+TAxScriptRunner::~TAxScriptRunner() {
+    FRun.Close();
+}
 
 TComPtr<IDispatch> TAxScriptRunner::GetScriptDispatch() {
     TComPtr<IDispatch> dispatch;
@@ -30,9 +32,13 @@ TComPtr<IDispatch> TAxScriptRunner::GetScriptDispatch() {
     return dispatch;
 }
 
-void TAxScriptRunner::Stop() { FRun.Close(); }
+void TAxScriptRunner::Stop() {
+    FRun.Close();
+}
 
-void TAxScriptRunner::AbandonEngine() { FRun.Abandon(); }
+void TAxScriptRunner::AbandonEngine() {
+    FRun.Abandon();
+}
 
 void TAxScriptRunner::AttachDebugDocument(const std::u16string& text, DWORD& cookie) {
     auto document =
@@ -52,9 +58,9 @@ bool TAxScriptRunner::Execute(const std::u16string& text) {
         VARIANT ignored;
         VariantInit(&ignored);
         // The global item is named by a null name: Wine rejects an empty one.
-        HRESULT hr = FRun.Parser()->ParseScriptText(wideText.c_str(), nullptr, nullptr, nullptr,
-                                                    cookie, 0, SCRIPTTEXT_HOSTMANAGESSOURCE,
-                                                    &ignored, nullptr);
+        HRESULT hr =
+            FRun.Parser()->ParseScriptText(wideText.c_str(), nullptr, nullptr, nullptr, cookie, 0,
+                                           SCRIPTTEXT_HOSTMANAGESSOURCE, &ignored, nullptr);
         VariantClear(&ignored);
         if (hr != S_OK)
             return false;
@@ -66,8 +72,7 @@ bool TAxScriptRunner::Execute(const std::u16string& text) {
     return state == S_OK;
 }
 
-void TAxScriptRunner::AddItem(const std::u16string& name, bool globalMembers,
-                              IDispatch* object) {
+void TAxScriptRunner::AddItem(const std::u16string& name, bool globalMembers, IDispatch* object) {
     auto* site = FRun.Site();
     auto* engine = FRun.Engine();
     if (!site || !engine)

@@ -74,18 +74,20 @@ bool TObjectParamList::Matches(const TObjectParamListItem& item, const TMetaClas
     return true;
 }
 
-const TObjectParamListItem* TObjectParamList::FindClassParams(
-    const TMetaClass* baseClass, const std::vector<TClassParam>& wanted,
-    TClassRelation relation, unsigned compareFlags) const {
+const TObjectParamListItem*
+TObjectParamList::FindClassParams(const TMetaClass* baseClass,
+                                  const std::vector<TClassParam>& wanted, TClassRelation relation,
+                                  unsigned compareFlags) const {
     for (auto& item : FItems)
         if (Matches(item, baseClass, wanted, relation, compareFlags))
             return &item;
     return nullptr;
 }
 
-std::vector<const TObjectParamListItem*> TObjectParamList::FindAllClassParams(
-    const TMetaClass* baseClass, const std::vector<TClassParam>& wanted,
-    TClassRelation relation, unsigned compareFlags) const {
+std::vector<const TObjectParamListItem*>
+TObjectParamList::FindAllClassParams(const TMetaClass* baseClass,
+                                     const std::vector<TClassParam>& wanted,
+                                     TClassRelation relation, unsigned compareFlags) const {
     std::vector<const TObjectParamListItem*> found;
     for (auto& item : FItems)
         if (Matches(item, baseClass, wanted, relation, compareFlags))

@@ -13,7 +13,8 @@ namespace tessorin {
 // A class reference: what the registry stores and compares by relation.
 class TMetaClass {
 public:
-    TMetaClass(std::u16string name, const TMetaClass* parent) : FName(std::move(name)), FParent(parent) {}
+    TMetaClass(std::u16string name, const TMetaClass* parent)
+        : FName(std::move(name)), FParent(parent) {}
     virtual ~TMetaClass() = default;
     const std::u16string& ClassName() const { return FName; }
     const TMetaClass* ClassParent() const { return FParent; }

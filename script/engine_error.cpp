@@ -27,13 +27,16 @@ TEngineError::TEngineError(IActiveScriptError* error) {
     }
 }
 
-TEngineError::~TEngineError() { ClearExcepInfo(FInfo); }
+TEngineError::~TEngineError() {
+    ClearExcepInfo(FInfo);
+}
 
 std::u16string DescribeEngineError(const EXCEPINFO& info) {
     auto source = UpperCase(FromBstr(info.bstrSource));
     if (source.find(u"COMPILATION") != std::u16string::npos)
         return u"Syntax error";
-    HRESULT code = info.scode ? info.scode : MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, info.wCode);
+    HRESULT code =
+        info.scode ? info.scode : MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, info.wCode);
     auto text = SysErrorMessage(code);
     if (!text.empty())
         return text;

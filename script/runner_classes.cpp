@@ -44,15 +44,17 @@ const TMetaClass& AxScriptRunnerClass() {
     return cls;
 }
 
-const TRunnerClass& VbScriptRunnerClass() { return kRunners[0]; }
+const TRunnerClass& VbScriptRunnerClass() {
+    return kRunners[0];
+}
 
 void RegisterScriptRunners() {
     static std::once_flag registered;
     std::call_once(registered, [] {
         for (auto& runner : kRunners)
             TObjectParamList::Global().RegisterClassParams(
-                &runner, {{kExtensionParam, runner.Extension},
-                          {kDescriptionParam, runner.Description}});
+                &runner,
+                {{kExtensionParam, runner.Extension}, {kDescriptionParam, runner.Description}});
     });
 }
 

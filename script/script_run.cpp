@@ -9,7 +9,9 @@ namespace tessorin {
 TScriptRun::TScriptRun(std::u16string scriptName, TScriptRunner* runner)
     : FScriptName(std::move(scriptName)), FRunner(runner) {}
 
-TScriptRun::~TScriptRun() { Close(); }
+TScriptRun::~TScriptRun() {
+    Close();
+}
 
 void TScriptRun::Start(const CLSID& classId) {
     if (IsEqualCLSID(classId, FClassId))
@@ -36,10 +38,9 @@ void TScriptRun::Start(const CLSID& classId) {
     if (SUCCEEDED(FEngine->SetScriptSite(FSite.get())))
         FParser->InitNew();
     FSite->SetEngine(FEngine.Get());
-    FSite->SetErrorHandler([runner = FRunner](TActiveScriptSite*, const EXCEPINFO& info,
-                                              int charNo, int lineNo, bool& handled) {
-        runner->HandleError(info, charNo, lineNo, handled);
-    });
+    FSite->SetErrorHandler(
+        [runner = FRunner](TActiveScriptSite*, const EXCEPINFO& info, int charNo, int lineNo,
+                           bool& handled) { runner->HandleError(info, charNo, lineNo, handled); });
 }
 
 void TScriptRun::Abandon() {

@@ -12,7 +12,13 @@ HWND hostWindow = nullptr;
 
 } // namespace
 
-void SetScriptHostWindow(HWND window) { hostWindow = window; }
+void SetScriptHostWindow(HWND window) {
+    hostWindow = window;
+}
+
+HWND ScriptHostWindow() {
+    return hostWindow;
+}
 
 TActiveScriptSite::TActiveScriptSite(std::u16string scriptName, TScriptRunner* runner)
     : FScriptName(std::move(scriptName)), FRunner(runner) {}
@@ -26,7 +32,9 @@ void TActiveScriptSite::AddItem(const std::u16string& name, IUnknown* object) {
     FItemTable.emplace(name, object);
 }
 
-void TActiveScriptSite::RemoveItem(const std::u16string& name) { FItemTable.erase(name); }
+void TActiveScriptSite::RemoveItem(const std::u16string& name) {
+    FItemTable.erase(name);
+}
 
 IUnknown* TActiveScriptSite::FindItem(const std::u16string& name) const {
     auto found = FItemTable.find(name);
@@ -54,14 +62,20 @@ STDMETHODIMP TActiveScriptSite::QueryInterface(REFIID iid, void** object) {
     return S_OK;
 }
 
-STDMETHODIMP_(ULONG) TActiveScriptSite::AddRef() { return InterlockedIncrement(&FRefCount); }
+STDMETHODIMP_(ULONG) TActiveScriptSite::AddRef() {
+    return InterlockedIncrement(&FRefCount);
+}
 
-STDMETHODIMP_(ULONG) TActiveScriptSite::Release() { return InterlockedDecrement(&FRefCount); }
+STDMETHODIMP_(ULONG) TActiveScriptSite::Release() {
+    return InterlockedDecrement(&FRefCount);
+}
 
-STDMETHODIMP TActiveScriptSite::GetLCID(LCID*) { return E_NOTIMPL; }
+STDMETHODIMP TActiveScriptSite::GetLCID(LCID*) {
+    return E_NOTIMPL;
+}
 
-STDMETHODIMP TActiveScriptSite::GetItemInfo(LPCOLESTR name, DWORD returnMask,
-                                            IUnknown** unknown, ITypeInfo** typeInfo) {
+STDMETHODIMP TActiveScriptSite::GetItemInfo(LPCOLESTR name, DWORD returnMask, IUnknown** unknown,
+                                            ITypeInfo** typeInfo) {
     if (unknown)
         *unknown = nullptr;
     if (typeInfo)
@@ -103,9 +117,13 @@ STDMETHODIMP TActiveScriptSite::GetDocVersionString(BSTR* version) {
     return S_OK;
 }
 
-STDMETHODIMP TActiveScriptSite::OnScriptTerminate(const VARIANT*, const EXCEPINFO*) { return S_OK; }
+STDMETHODIMP TActiveScriptSite::OnScriptTerminate(const VARIANT*, const EXCEPINFO*) {
+    return S_OK;
+}
 
-STDMETHODIMP TActiveScriptSite::OnStateChange(SCRIPTSTATE) { return S_OK; }
+STDMETHODIMP TActiveScriptSite::OnStateChange(SCRIPTSTATE) {
+    return S_OK;
+}
 
 STDMETHODIMP TActiveScriptSite::OnScriptError(IActiveScriptError* error) {
     if (!error)
@@ -128,7 +146,9 @@ STDMETHODIMP TActiveScriptSite::OnEnterScript() {
     return S_OK;
 }
 
-STDMETHODIMP TActiveScriptSite::OnLeaveScript() { return S_OK; }
+STDMETHODIMP TActiveScriptSite::OnLeaveScript() {
+    return S_OK;
+}
 
 STDMETHODIMP TActiveScriptSite::GetWindow(HWND* window) {
     if (!window)
@@ -137,7 +157,9 @@ STDMETHODIMP TActiveScriptSite::GetWindow(HWND* window) {
     return S_OK;
 }
 
-STDMETHODIMP TActiveScriptSite::EnableModeless(BOOL) { return S_OK; }
+STDMETHODIMP TActiveScriptSite::EnableModeless(BOOL) {
+    return S_OK;
+}
 
 STDMETHODIMP TActiveScriptSite::GetDocumentContextFromPosition(DWORD sourceContext,
                                                                ULONG charOffset, ULONG numChars,

@@ -18,12 +18,12 @@ class TScriptRunner;
 class TActiveScriptSite;
 
 // (Sender, ExcepInfo, CharNo, LineNo, Handled), zero-based numbers.
-using TSiteErrorHandler =
-    std::function<void(TActiveScriptSite* sender, const EXCEPINFO& info, int charNo, int lineNo,
-                       bool& handled)>;
+using TSiteErrorHandler = std::function<void(TActiveScriptSite* sender, const EXCEPINFO& info,
+                                             int charNo, int lineNo, bool& handled)>;
 
 // The window that engine dialogs are owned by; set by the application.
 void SetScriptHostWindow(HWND window);
+HWND ScriptHostWindow();
 
 class TActiveScriptSite final : public IActiveScriptSite,
                                 public IActiveScriptSiteWindow,

@@ -43,7 +43,9 @@ LONG CALLBACK OnStackOverflow(EXCEPTION_POINTERS* pointers) {
 // mingw's inline GetCurrentFiber trips a false -Warray-bounds.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Warray-bounds"
-LPVOID CurrentFiber() { return GetCurrentFiber(); }
+LPVOID CurrentFiber() {
+    return GetCurrentFiber();
+}
 #pragma GCC diagnostic pop
 
 bool EnsureScriptFiber() {

@@ -9,6 +9,7 @@
 #include "platform/win_text.h"
 #include "script/ax_runner.h"
 #include "script/runner_classes.h"
+#include "script/script_site.h"
 
 namespace tessorin {
 namespace {
@@ -28,9 +29,13 @@ std::u16string ReplacePlaceholder(std::u16string pattern, const std::u16string& 
 
 TScriptErrorHandler TDCScripter::ErrorHook;
 
-TDCScripter::TDCScripter(TComponent* owner) : TComponent(owner) { RegisterScriptRunners(); }
+TDCScripter::TDCScripter(TComponent* owner) : TComponent(owner) {
+    RegisterScriptRunners();
+}
 
-TDCScripter::~TDCScripter() { Reset(); }
+TDCScripter::~TDCScripter() {
+    Reset();
+}
 
 void TDCScripter::SetScript(const std::vector<std::u16string>& lines) {
     FScript = lines;
@@ -61,7 +66,9 @@ void TDCScripter::RemoveObject(const std::u16string& name) {
     }
 }
 
-void TDCScripter::Run(VARIANT& result) { CallCore(u"", nullptr, 0, result); }
+void TDCScripter::Run(VARIANT& result) {
+    CallCore(u"", nullptr, 0, result);
+}
 
 void TDCScripter::RunRoutine(const std::u16string& name, VARIANT& result) {
     CallCore(name, nullptr, 0, result);
@@ -199,8 +206,12 @@ std::u16string TDCScripter::ErrorText(const EXCEPINFO& info, int charNo, int lin
 bool TDCScripter::ShowErrorBox(const std::u16string& text) {
     auto message = ToWide(text + u"\r\n\r\nContinue execution?");
     auto caption = ToWide(ApplicationTitle());
-    return MessageBoxW(nullptr, message.c_str(), caption.c_str(),
-                       MB_OKCANCEL | MB_ICONERROR | MB_TASKMODAL) == IDOK;
+    // Owned by the host window rather than task-modal without an owner: Wine
+    // leaves every window of the thread disabled after such a box.
+    HWND owner = ScriptHostWindow();
+    UINT modality = owner ? MB_APPLMODAL : MB_TASKMODAL;
+    return MessageBoxW(owner, message.c_str(), caption.c_str(),
+                       MB_OKCANCEL | MB_ICONERROR | modality) == IDOK;
 }
 
 void TDCScripter::HandleScriptError(TScriptRunner* sender, const EXCEPINFO& info, int charNo,

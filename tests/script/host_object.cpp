@@ -26,8 +26,7 @@ STDMETHODIMP THostObject::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
 
 // Every name is a method of this object: the engine asks a global-members
 // object for names it cannot resolve, so only names starting "Host" answer.
-STDMETHODIMP THostObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
-                                        DISPID* ids) {
+STDMETHODIMP THostObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
     for (UINT i = 0; i < count; ++i) {
         auto name = FromWide(names[i]);
         if (name.rfind(u"Host", 0) != 0) {
@@ -40,8 +39,8 @@ STDMETHODIMP THostObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCI
     return S_OK;
 }
 
-STDMETHODIMP THostObject::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params,
-                                 VARIANT* result, EXCEPINFO*, UINT*) {
+STDMETHODIMP THostObject::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT* result,
+                                 EXCEPINFO*, UINT*) {
     if (id < 1 || static_cast<size_t>(id) > FNames.size())
         return DISP_E_MEMBERNOTFOUND;
     auto call = FNames[id - 1] + u"(";

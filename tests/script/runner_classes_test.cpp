@@ -12,17 +12,24 @@ struct TLookupCase {
 
 TEST(RunnerClasses, FindsRunnerByLanguageIgnoringCase) {
     const TLookupCase cases[] = {
-        {u"VBScript", u"TVbScriptRunner"},       {u"vbscript", u"TVbScriptRunner"},
-        {u"VBSCRIPT", u"TVbScriptRunner"},       {u"VBScriptEncode", u"TVbScriptEncodeRunner"},
-        {u"javascript", u"TJavaScriptRunner"},   {u"JavaScriptEncode", u"TJavaScriptEncodeRunner"},
-        {u"PythonScript", u"TPythonScriptRunner"}, {u"perlscript", u"TPerlScriptRunner"},
-        {u"EnableScript", u"TEnableScriptRunner"}, {u"VB Script", nullptr},
-        {u"VB", nullptr},                        {u"", nullptr},
+        {u"VBScript", u"TVbScriptRunner"},
+        {u"vbscript", u"TVbScriptRunner"},
+        {u"VBSCRIPT", u"TVbScriptRunner"},
+        {u"VBScriptEncode", u"TVbScriptEncodeRunner"},
+        {u"javascript", u"TJavaScriptRunner"},
+        {u"JavaScriptEncode", u"TJavaScriptEncodeRunner"},
+        {u"PythonScript", u"TPythonScriptRunner"},
+        {u"perlscript", u"TPerlScriptRunner"},
+        {u"EnableScript", u"TEnableScriptRunner"},
+        {u"VB Script", nullptr},
+        {u"VB", nullptr},
+        {u"", nullptr},
     };
     for (auto& c : cases) {
         auto* found = FindRunnerByLanguage(c.Key);
         if (c.ExpectedClass) {
-            ASSERT_NE(found, nullptr) << std::string(c.Key, c.Key + std::char_traits<char16_t>::length(c.Key));
+            ASSERT_NE(found, nullptr)
+                << std::string(c.Key, c.Key + std::char_traits<char16_t>::length(c.Key));
             EXPECT_EQ(found->ClassName(), c.ExpectedClass);
         } else {
             EXPECT_EQ(found, nullptr);
@@ -59,10 +66,10 @@ TEST(RunnerClasses, RunnersDescendFromTheScriptRunnerAndKeepTheirOrder) {
     for (auto* item : TObjectParamList::Global().FindAllClassParams(
              &ScriptRunnerClass(), {}, TClassRelation::crDescendant, cfIgnoreCase))
         names.push_back(item->ClassRef->ClassName());
-    EXPECT_EQ(names, (std::vector<std::u16string>{
-                         u"TVbScriptRunner", u"TVbScriptEncodeRunner", u"TJavaScriptRunner",
-                         u"TJavaScriptEncodeRunner", u"TPythonScriptRunner", u"TPerlScriptRunner",
-                         u"TEnableScriptRunner"}));
+    EXPECT_EQ(names, (std::vector<std::u16string>{u"TVbScriptRunner", u"TVbScriptEncodeRunner",
+                                                  u"TJavaScriptRunner", u"TJavaScriptEncodeRunner",
+                                                  u"TPythonScriptRunner", u"TPerlScriptRunner",
+                                                  u"TEnableScriptRunner"}));
     EXPECT_TRUE(VbScriptRunnerClass().InheritsFrom(&AxScriptRunnerClass()));
     EXPECT_EQ(VbScriptRunnerClass().HexPrefix, u"&H");
 }

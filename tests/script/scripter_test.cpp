@@ -61,12 +61,8 @@ protected:
 };
 
 const TLines kCounterScript = {
-    u"counter = 41",
-    u"HostStart counter",
-    u"Sub Bump",
-    u"  counter = counter + 1",
-    u"  HostSeen counter",
-    u"End Sub",
+    u"counter = 41",       u"HostStart counter", u"Sub Bump", u"  counter = counter + 1",
+    u"  HostSeen counter", u"End Sub",
 };
 
 TEST_F(ScripterTest, TopLevelCodeReachesTheHostByNameAndBareName) {

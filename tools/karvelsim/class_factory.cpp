@@ -41,7 +41,9 @@ TClassFactory factory;
 
 } // namespace
 
-void ServerLock() { InterlockedIncrement(&liveObjects); }
+void ServerLock() {
+    InterlockedIncrement(&liveObjects);
+}
 
 void ServerUnlock() {
     if (InterlockedDecrement(&liveObjects) == 0 && quitWithLastObject)
@@ -56,6 +58,8 @@ DWORD RegisterClassObject(bool embedded) {
     return cookie;
 }
 
-void RevokeClassObject(DWORD cookie) { CoRevokeClassObject(cookie); }
+void RevokeClassObject(DWORD cookie) {
+    CoRevokeClassObject(cookie);
+}
 
 } // namespace karvelsim

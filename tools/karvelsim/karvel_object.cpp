@@ -56,7 +56,9 @@ TKarvelObject::TKarvelObject() {
     library->GetTypeInfoOfGuid(IID_IKarvelx, FTypeInfo.Put());
 }
 
-TKarvelObject::~TKarvelObject() { ServerUnlock(); }
+TKarvelObject::~TKarvelObject() {
+    ServerUnlock();
+}
 
 STDMETHODIMP TKarvelObject::QueryInterface(REFIID iid, void** object) {
     if (!object)
@@ -70,7 +72,9 @@ STDMETHODIMP TKarvelObject::QueryInterface(REFIID iid, void** object) {
     return E_NOINTERFACE;
 }
 
-STDMETHODIMP_(ULONG) TKarvelObject::AddRef() { return InterlockedIncrement(&FRefCount); }
+STDMETHODIMP_(ULONG) TKarvelObject::AddRef() {
+    return InterlockedIncrement(&FRefCount);
+}
 
 STDMETHODIMP_(ULONG) TKarvelObject::Release() {
     ULONG count = InterlockedDecrement(&FRefCount);
@@ -91,8 +95,7 @@ STDMETHODIMP TKarvelObject::GetTypeInfo(UINT index, LCID, ITypeInfo** info) {
     return S_OK;
 }
 
-STDMETHODIMP TKarvelObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
-                                          DISPID* ids) {
+STDMETHODIMP TKarvelObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
     return DispGetIDsOfNames(FTypeInfo.Get(), names, count, ids);
 }
 
@@ -118,7 +121,9 @@ STDMETHODIMP TKarvelObject::MOVE(VARIANT x, VARIANT y, VARIANT z) {
     return Record(u"MOVE " + Shown(x) + u", " + Shown(y) + u", " + Shown(z));
 }
 
-STDMETHODIMP TKarvelObject::MESSAGE(VARIANT text) { return Record(u"MESSAGE " + Shown(text)); }
+STDMETHODIMP TKarvelObject::MESSAGE(VARIANT text) {
+    return Record(u"MESSAGE " + Shown(text));
+}
 
 STDMETHODIMP TKarvelObject::GETPOS(VARIANT axis, VARIANT* value) {
     auto found = position.find(Text(axis));
@@ -130,7 +135,9 @@ STDMETHODIMP TKarvelObject::GETPOS(VARIANT axis, VARIANT* value) {
     return Record(u"GETPOS " + Shown(axis) + u" = " + Text(*value));
 }
 
-STDMETHODIMP TKarvelObject::NOP() { return S_OK; }
+STDMETHODIMP TKarvelObject::NOP() {
+    return S_OK;
+}
 
 STDMETHODIMP TKarvelObject::GetScriptFolder(LONG index, VARIANT* folder) {
     if (!folder)
@@ -142,8 +149,12 @@ STDMETHODIMP TKarvelObject::GetScriptFolder(LONG index, VARIANT* folder) {
                   ScriptFolder() + u"\"");
 }
 
-STDMETHODIMP TKarvelObject::ScriptOpened() { return Record(u"ScriptOpened"); }
+STDMETHODIMP TKarvelObject::ScriptOpened() {
+    return Record(u"ScriptOpened");
+}
 
-STDMETHODIMP TKarvelObject::ScriptClosed() { return Record(u"ScriptClosed"); }
+STDMETHODIMP TKarvelObject::ScriptClosed() {
+    return Record(u"ScriptClosed");
+}
 
 } // namespace karvelsim

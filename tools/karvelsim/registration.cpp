@@ -15,7 +15,9 @@ namespace {
 
 const char16_t* const kProgId = u"Karvel.Karvelx";
 
-std::u16string ClassKey() { return u"CLSID\\" + GuidToString(CLSID_Karvelx); }
+std::u16string ClassKey() {
+    return u"CLSID\\" + GuidToString(CLSID_Karvelx);
+}
 
 } // namespace
 
@@ -24,8 +26,7 @@ void RegisterServer(const std::u16string& logFile, const std::u16string& scriptF
     RegWriteString(HKEY_CLASSES_ROOT, classKey, u"", u"Karvel application object");
     RegWriteString(HKEY_CLASSES_ROOT, classKey + u"\\LocalServer32", u"", ExecutablePath());
     RegWriteString(HKEY_CLASSES_ROOT, classKey + u"\\ProgID", u"", kProgId);
-    RegWriteString(HKEY_CLASSES_ROOT, classKey + u"\\TypeLib", u"",
-                   GuidToString(LIBID_KarvelSim));
+    RegWriteString(HKEY_CLASSES_ROOT, classKey + u"\\TypeLib", u"", GuidToString(LIBID_KarvelSim));
     RegWriteString(HKEY_CLASSES_ROOT, kProgId, u"", u"Karvel application object");
     RegWriteString(HKEY_CLASSES_ROOT, std::u16string(kProgId) + u"\\CLSID", u"",
                    GuidToString(CLSID_Karvelx));

@@ -41,6 +41,8 @@ void SaveSettings(const std::u16string& logFile, const std::u16string& scriptFol
     RegWriteString(HKEY_CURRENT_USER, kSettingsKey, u"ScriptFolder", scriptFolder);
 }
 
-void DeleteSettings() { RegDeleteKeyTree(HKEY_CURRENT_USER, kSettingsKey); }
+void DeleteSettings() {
+    RegDeleteKeyTree(HKEY_CURRENT_USER, kSettingsKey);
+}
 
 } // namespace karvelsim

@@ -34,9 +34,9 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 
 void AppendToFile(const std::u16string& line) {
     auto path = LogFilePath();
-    HANDLE file = CreateFileW(ToWide(path).c_str(), FILE_APPEND_DATA,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileW(ToWide(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return;
     auto bytes = ToUtf8(line + u"\r\n");
@@ -59,8 +59,8 @@ void OpenLogWindow(HINSTANCE instance, bool embedded) {
     window = CreateWindowExW(WS_EX_NOACTIVATE, L"KarvelSimulator", L"Karvel Simulator",
                              WS_OVERLAPPEDWINDOW, 700, 500, 400, 250, nullptr, nullptr, instance,
                              nullptr);
-    list = CreateWindowExW(0, L"LISTBOX", nullptr, WS_CHILD | WS_VISIBLE | WS_VSCROLL, 0, 0, 0,
-                           0, window, nullptr, instance, nullptr);
+    list = CreateWindowExW(0, L"LISTBOX", nullptr, WS_CHILD | WS_VISIBLE | WS_VSCROLL, 0, 0, 0, 0,
+                           window, nullptr, instance, nullptr);
     // Never take the focus from the tool that is driving the simulator.
     ShowWindow(window, SW_SHOWNOACTIVATE);
 }
@@ -71,6 +71,8 @@ void LogCall(const std::u16string& line) {
         SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(line).c_str()));
 }
 
-HWND LogWindow() { return window; }
+HWND LogWindow() {
+    return window;
+}
 
 } // namespace karvelsim
