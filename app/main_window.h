@@ -48,6 +48,7 @@ private:
     void BitBtn2Click();
     void RunUserRoutine(const std::u16string& name);
     void SpeedButton7Click();
+    void SetZOrderStyle(bool onTop);
     void HelpJump(const wchar_t* topic);
     void VBScriptRef1Click();
     void Timer1Timer();

@@ -18,36 +18,41 @@ std::wstring HelpFile() {
     return ToWide(path.substr(0, path.find_last_of(u"\\/") + 1) + u"tessorin.hlp");
 }
 
+struct THelpCommand {
+    int Command;
+    const wchar_t* Topic;
+};
+
+const THelpCommand kHelpTopics[] = {
+    {IDC_KARVELREF, L"Topic3"},
+    {IDC_TESSORINHELP, L"Topic1"},
+    {IDC_KARVELEVENTS, L"Topic4"},
+};
+
+const wchar_t* HelpTopicOf(int command) {
+    for (auto& help : kHelpTopics)
+        if (help.Command == command)
+            return help.Topic;
+    return nullptr;
+}
+
 } // namespace
 
 bool TForm11::HandleCommand(int command) {
+    if (command >= IDC_USER1 && command <= IDC_USER4) {
+        RunUserRoutine(u"User" + std::u16string(1, char16_t(u'1' + command - IDC_USER1)));
+        return true;
+    }
+    if (auto* topic = HelpTopicOf(command)) {
+        HelpJump(topic);
+        return true;
+    }
     switch (command) {
     case IDC_RUNALL:
         BitBtn2Click();
         return true;
-    case IDC_USER1:
-        RunUserRoutine(u"User1");
-        return true;
-    case IDC_USER2:
-        RunUserRoutine(u"User2");
-        return true;
-    case IDC_USER3:
-        RunUserRoutine(u"User3");
-        return true;
-    case IDC_USER4:
-        RunUserRoutine(u"User4");
-        return true;
     case IDC_STAYONTOP:
         SpeedButton7Click();
-        return true;
-    case IDC_KARVELREF:
-        HelpJump(L"Topic3");
-        return true;
-    case IDC_TESSORINHELP:
-        HelpJump(L"Topic1");
-        return true;
-    case IDC_KARVELEVENTS:
-        HelpJump(L"Topic4");
         return true;
     case IDC_VBSCRIPTREF:
         VBScriptRef1Click();
@@ -79,15 +84,21 @@ void TForm11::RunUserRoutine(const std::u16string& name) {
 void TForm11::SpeedButton7Click() {
     if (FStayOnTop) {
         FStayOnTop = false;
-        SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetZOrderStyle(false);
         ToolBar1.SetStayOnTopGlyph(false);
     } else {
         FStayOnTop = true;
         ToolBar1.SetStayOnTopPressed(true);
-        SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetZOrderStyle(true);
         ToolBar1.SetStayOnTopGlyph(true);
     }
+}
+
+// Owned pop-ups (the tool bar's tooltip) keep their place: Wine would
+// otherwise slot the window in below them and never make it topmost again.
+void TForm11::SetZOrderStyle(bool onTop) {
+    SetWindowPos(Handle(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
 
 void TForm11::HelpJump(const wchar_t* topic) {

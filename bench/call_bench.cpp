@@ -83,12 +83,12 @@ int main() {
 
     auto runner = CreateScriptRunner(VbScriptRunnerClass(), u"");
     runner->Execute(JoinedScript());
-    auto dispatch = runner->GetScriptDispatch();
+    auto* dispatch = runner->GetScriptDispatch();
 
     // Interleaved rounds, best of each: the machine's noise hits both alike.
     double raw = 1e9, ours = 1e9;
     for (int round = 0; round < kRounds; ++round) {
-        raw = std::min(raw, RawCalls(dispatch.Get()));
+        raw = std::min(raw, RawCalls(dispatch));
         ours = std::min(ours, ScripterCalls(scripter));
     }
     std::printf("calls: %d per round, best of %d rounds\n", kCalls, kRounds);

@@ -22,21 +22,25 @@ TAxScriptRunner::TAxScriptRunner(const TRunnerClass& runnerClass, std::u16string
 }
 
 TAxScriptRunner::~TAxScriptRunner() {
-    FRun.Close();
+    Stop();
 }
 
-TComPtr<IDispatch> TAxScriptRunner::GetScriptDispatch() {
-    TComPtr<IDispatch> dispatch;
-    if (auto* engine = FRun.Engine())
-        engine->GetScriptDispatch(nullptr, dispatch.Put());
-    return dispatch;
+// The engine's global dispatch stays the same object while it lives, so it
+// is asked for once.
+IDispatch* TAxScriptRunner::GetScriptDispatch() {
+    if (!FScriptDispatch)
+        if (auto* engine = FRun.Engine())
+            engine->GetScriptDispatch(nullptr, FScriptDispatch.Put());
+    return FScriptDispatch.Get();
 }
 
 void TAxScriptRunner::Stop() {
+    FScriptDispatch.Reset();
     FRun.Close();
 }
 
 void TAxScriptRunner::AbandonEngine() {
+    FScriptDispatch.Detach();
     FRun.Abandon();
 }
 

@@ -14,7 +14,7 @@ public:
     TAxScriptRunner(const TRunnerClass& runnerClass, std::u16string scriptName);
     ~TAxScriptRunner() override;
 
-    TComPtr<IDispatch> GetScriptDispatch() override;
+    IDispatch* GetScriptDispatch() override;
     void Stop() override;
     bool Execute(const std::u16string& text) override;
     void AddItem(const std::u16string& name, bool globalMembers, IDispatch* object) override;
@@ -32,6 +32,7 @@ private:
 
     const TRunnerClass& FClass;
     TScriptRun FRun;
+    TComPtr<IDispatch> FScriptDispatch;
 };
 
 // Creates the runner of a registered class; raises when its engine cannot start.

@@ -20,11 +20,11 @@ void TScriptRunner::HandleError(const EXCEPINFO& info, int charNo, int lineNo, b
 void TScriptRunner::CallRoutine(const std::u16string& name, int argCount, VARIANT& result,
                                 VARIANT* args) {
     VariantClear(&result);
-    auto dispatch = GetScriptDispatch();
+    auto* dispatch = GetScriptDispatch();
     if (!dispatch)
         return;
-    auto wideName = ToWide(name);
-    LPOLESTR names[] = {wideName.data()};
+    // The engine only reads the name; UTF-16 needs no conversion.
+    LPOLESTR names[] = {const_cast<LPOLESTR>(reinterpret_cast<const wchar_t*>(name.c_str()))};
     DISPID id = DISPID_UNKNOWN;
     if (FAILED(dispatch->GetIDsOfNames(IID_NULL, names, 1, 0, &id)) || id == DISPID_UNKNOWN)
         return;
@@ -38,7 +38,7 @@ void TScriptRunner::CallRoutine(const std::u16string& name, int argCount, VARIAN
     ClearExcepInfo(ignored);
 }
 
-bool TScriptRunner::RunEngineCall(const std::function<void()>& call) {
+bool TScriptRunner::RunEngineCall(TFunctionRef<void()> call) {
     if (RunOnScriptStack(call))
         return true;
     AbandonEngine();

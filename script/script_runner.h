@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "core/function_ref.h"
 #include "platform/com_ptr.h"
 
 namespace tessorin {
@@ -25,7 +26,8 @@ public:
     TScriptRunner(const TScriptRunner&) = delete;
     TScriptRunner& operator=(const TScriptRunner&) = delete;
 
-    virtual TComPtr<IDispatch> GetScriptDispatch() = 0;
+    // The engine's global dispatch, owned by the runner; null without an engine.
+    virtual IDispatch* GetScriptDispatch() = 0;
     // Records the error and forwards it to OnRunnerError.
     virtual void HandleError(const EXCEPINFO& info, int charNo, int lineNo, bool& handled);
     virtual void Stop() = 0;
@@ -56,7 +58,7 @@ protected:
     // Runs an engine call on the script stack. When the script overflows it,
     // the engine is given up (never called or closed again) and the error is
     // reported; answers false then.
-    bool RunEngineCall(const std::function<void()>& call);
+    bool RunEngineCall(TFunctionRef<void()> call);
     // Forgets the engine without closing it: its state is beyond repair.
     virtual void AbandonEngine() = 0;
 

@@ -12,12 +12,16 @@ namespace {
 constexpr SIZE_T kStackReserve = 64 * 1024 * 1024;
 constexpr SIZE_T kStackCommit = 64 * 1024;
 
-thread_local LPVOID threadFiber = nullptr;
-thread_local LPVOID scriptFiber = nullptr;
-thread_local const std::function<void()>* pendingCall = nullptr;
-thread_local std::exception_ptr pendingException;
-thread_local bool onScriptStack = false;
-thread_local bool overflowed = false;
+// One thread owns the script stack: the first that runs a script (the main
+// thread). Plain statics, not thread_local: mingw's emulated thread-locals
+// would cost more than the rest of a call.
+DWORD ownerThread = 0;
+LPVOID threadFiber = nullptr;
+LPVOID scriptFiber = nullptr;
+const TFunctionRef<void()>* pendingCall = nullptr;
+std::exception_ptr pendingException;
+bool onScriptStack = false;
+bool overflowed = false;
 
 void WINAPI ScriptFiberMain(LPVOID) {
     for (;;) {
@@ -49,6 +53,10 @@ LPVOID CurrentFiber() {
 #pragma GCC diagnostic pop
 
 bool EnsureScriptFiber() {
+    if (!ownerThread)
+        ownerThread = GetCurrentThreadId();
+    if (ownerThread != GetCurrentThreadId())
+        return false;
     if (!threadFiber) {
         threadFiber = IsThreadAFiber() ? CurrentFiber() : ConvertThreadToFiber(nullptr);
         if (!threadFiber)
@@ -56,16 +64,15 @@ bool EnsureScriptFiber() {
         AddVectoredExceptionHandler(1, OnStackOverflow);
     }
     if (!scriptFiber)
-        scriptFiber = CreateFiberEx(kStackCommit, kStackReserve, FIBER_FLAG_FLOAT_SWITCH,
-                                    ScriptFiberMain, nullptr);
+        scriptFiber = CreateFiberEx(kStackCommit, kStackReserve, 0, ScriptFiberMain, nullptr);
     return scriptFiber != nullptr;
 }
 
 } // namespace
 
-bool RunOnScriptStack(const std::function<void()>& call) {
+bool RunOnScriptStack(TFunctionRef<void()> call) {
     // Nested calls (from a message loop the script is waiting in) share it;
-    // so does a thread that cannot have a fiber.
+    // other threads, and a thread that cannot have a fiber, run unguarded.
     if (onScriptStack || !EnsureScriptFiber()) {
         call();
         return true;

@@ -4,13 +4,13 @@
 // for good and reported, and the program lives on. (Some engines, Wine's
 // among them, have no depth check of their own and would take the process
 // down.)
-#include <functional>
+#include "core/function_ref.h"
 
 namespace tessorin {
 
 // Runs `call` on the script stack (directly, when already on it). False
 // when the call overflowed the stack: everything it was doing is abandoned.
 // Exceptions of `call` reach the caller.
-bool RunOnScriptStack(const std::function<void()>& call);
+bool RunOnScriptStack(TFunctionRef<void()> call);
 
 } // namespace tessorin

@@ -91,6 +91,20 @@ bool TProcess::WaitForExit(DWORD milliseconds) {
     return FInfo.hProcess && WaitForSingleObject(FInfo.hProcess, milliseconds) == WAIT_OBJECT_0;
 }
 
+void TProcess::WaitForIdle(DWORD milliseconds) {
+    if (FInfo.hProcess)
+        WaitForInputIdle(FInfo.hProcess, milliseconds);
+}
+
+bool WaitUntil(bool (*condition)(HWND), HWND window, DWORD milliseconds) {
+    for (DWORD waited = 0; !condition(window); waited += kPoll) {
+        if (waited >= milliseconds)
+            return false;
+        Sleep(kPoll);
+    }
+    return true;
+}
+
 HWND WaitForWindow(DWORD processId, const wchar_t* caption, DWORD milliseconds,
                    const wchar_t* className) {
     for (DWORD waited = 0;; waited += kPoll) {
@@ -129,21 +143,27 @@ void PressButton(HWND dialog, int id) {
     PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }
 
-void TypeKeys(const std::wstring& windowName, const std::string& keys) {
+void FocusWindow(const std::wstring& windowName) {
     std::string name(windowName.begin(), windowName.end());
     RunNative("/usr/bin/xdotool search --name \"^" + name + "$\" windowfocus --sync");
     Sleep(300);
+}
+
+void TypeKeys(const std::wstring& windowName, const std::string& keys) {
+    FocusWindow(windowName);
     RunNative("/usr/bin/xdotool key --delay 150 " + keys);
 }
 
 void ClickToolButton(HWND window, int index) {
+    FocusWindow(WindowText(window));
     HWND bar = FindWindowExW(window, nullptr, TOOLBARCLASSNAMEW, nullptr);
     auto size = static_cast<DWORD>(SendMessageW(bar, TB_GETBUTTONSIZE, 0, 0));
     POINT at{static_cast<LONG>(LOWORD(size) * index + LOWORD(size) / 2),
              static_cast<LONG>(HIWORD(size) / 2)};
     ClientToScreen(bar, &at);
     std::ostringstream command;
-    command << "/usr/bin/xdotool mousemove --sync " << at.x << " " << at.y << " click 1";
+    command << "/usr/bin/xdotool mousemove --sync " << at.x << " " << at.y
+            << " sleep 0.3 click 1 sleep 0.3";
     RunNative(command.str());
     // Away again, so that the next click is a click of its own.
     RunNative("/usr/bin/xdotool mousemove_relative --sync 0 200");

@@ -32,6 +32,8 @@ public:
     ~TProcess();
     DWORD Id() const { return FInfo.dwProcessId; }
     bool WaitForExit(DWORD milliseconds);
+    // Until the process waits for input with nothing left to do.
+    void WaitForIdle(DWORD milliseconds);
 
 private:
     PROCESS_INFORMATION FInfo{};
@@ -53,6 +55,9 @@ void TypeKeys(const std::wstring& windowName, const std::string& keys);
 void ClickToolButton(HWND window, int index);
 
 std::string ReadFileBytes(const std::wstring& path);
+// Polls until `condition` holds; answers its last value.
+bool WaitUntil(bool (*condition)(HWND), HWND window, DWORD milliseconds);
+
 // Polls the file until it holds `text`.
 bool WaitForText(const std::wstring& path, const std::string& text, DWORD milliseconds);
 

@@ -45,13 +45,18 @@ protected:
         return std::make_unique<TProcess>(L"\"" + BinFolder() + L"\\tessorin.exe\" \"" + argument +
                                           L"\"");
     }
-    HWND MainWindow(const TProcess& tool) { return WaitForWindow(tool.Id(), kCaption, kStartTime); }
+    HWND MainWindow(TProcess& tool) {
+        HWND window = WaitForWindow(tool.Id(), kCaption, kStartTime);
+        tool.WaitForIdle(kStartTime);
+        return window;
+    }
     std::wstring EditorText(HWND window) {
         return WindowText(FindWindowExW(window, nullptr, L"EDIT", nullptr));
     }
     static bool OnTop(HWND window) {
         return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     }
+    static bool NotOnTop(HWND window) { return !OnTop(window); }
     // Expects the application's error box with this text; answers it.
     void AnswerErrorBox(const TProcess& tool, const std::wstring& text, int button = IDOK) {
         HWND box = WaitForDialog(tool.Id(), kStartTime);
@@ -121,16 +126,13 @@ TEST_F(MainWindowTest, StayOnTopTogglesStyleAndGlyph) {
     EXPECT_TRUE(pressed());
 
     ClickToolButton(window, kStayOnTopButton);
-    Sleep(500);
-    EXPECT_FALSE(OnTop(window));
+    EXPECT_TRUE(WaitUntil(NotOnTop, window, kStartTime));
     EXPECT_FALSE(pressed());
     EXPECT_NE(glyph(), onTopGlyph);
 
     Sleep(1000); // two clicks, not a double click
     ClickToolButton(window, kStayOnTopButton);
-    Sleep(500);
-    // Wine 8 does not make a window topmost a second time (SetWindowPos with
-    // HWND_TOPMOST leaves WS_EX_TOPMOST clear), so only the button is checked.
+    EXPECT_TRUE(WaitUntil(OnTop, window, kStartTime));
     EXPECT_TRUE(pressed());
     EXPECT_EQ(glyph(), onTopGlyph);
     Exit(*tool);

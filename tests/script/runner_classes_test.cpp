@@ -10,6 +10,17 @@ struct TLookupCase {
     const char16_t* ExpectedClass; // null: no runner
 };
 
+void ExpectRunner(const TRunnerClass* found, const TLookupCase& c) {
+    std::u16string key(c.Key);
+    SCOPED_TRACE(std::string(key.begin(), key.end()));
+    if (!c.ExpectedClass) {
+        EXPECT_EQ(found, nullptr);
+        return;
+    }
+    ASSERT_NE(found, nullptr);
+    EXPECT_EQ(found->ClassName(), c.ExpectedClass);
+}
+
 TEST(RunnerClasses, FindsRunnerByLanguageIgnoringCase) {
     const TLookupCase cases[] = {
         {u"VBScript", u"TVbScriptRunner"},
@@ -25,16 +36,8 @@ TEST(RunnerClasses, FindsRunnerByLanguageIgnoringCase) {
         {u"VB", nullptr},
         {u"", nullptr},
     };
-    for (auto& c : cases) {
-        auto* found = FindRunnerByLanguage(c.Key);
-        if (c.ExpectedClass) {
-            ASSERT_NE(found, nullptr)
-                << std::string(c.Key, c.Key + std::char_traits<char16_t>::length(c.Key));
-            EXPECT_EQ(found->ClassName(), c.ExpectedClass);
-        } else {
-            EXPECT_EQ(found, nullptr);
-        }
-    }
+    for (auto& c : cases)
+        ExpectRunner(FindRunnerByLanguage(c.Key), c);
 }
 
 TEST(RunnerClasses, FindsRunnerByFileExtensionWithoutItsDot) {
@@ -48,15 +51,8 @@ TEST(RunnerClasses, FindsRunnerByFileExtensionWithoutItsDot) {
         {u"notes.txt", nullptr},
         {u"", nullptr},
     };
-    for (auto& c : cases) {
-        auto* found = FindRunnerByFileName(c.Key);
-        if (c.ExpectedClass) {
-            ASSERT_NE(found, nullptr);
-            EXPECT_EQ(found->ClassName(), c.ExpectedClass);
-        } else {
-            EXPECT_EQ(found, nullptr);
-        }
-    }
+    for (auto& c : cases)
+        ExpectRunner(FindRunnerByFileName(c.Key), c);
 }
 
 TEST(RunnerClasses, RunnersDescendFromTheScriptRunnerAndKeepTheirOrder) {

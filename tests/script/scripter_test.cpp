@@ -246,7 +246,7 @@ TEST_F(ScripterTest, WithoutOnErrorTheErrorBoxAsksWhetherToContinue) {
     std::wstring boxText;
     DWORD thread = GetCurrentThreadId();
     std::thread answer([&] {
-        for (int i = 0; i < 200 && boxText.empty(); ++i) {
+        for (int i = 0; i < 600 && boxText.empty(); ++i) {
             Sleep(50);
             EnumThreadWindows(
                 thread,
