@@ -118,6 +118,7 @@ enum TUpdateCode : std::uint8_t {
     ucAttachView = 50,
     ucTab = 52,
     ucObjectName = 56,
+    ucParserChange = 57,
     ucClear = 58,
     ucLinesPut = 59,
     ucLinesText = 60,

@@ -1,0 +1,370 @@
+#pragma once
+// The document behind the editor: lines with per-line data, caret and
+// selection, options, the change protocol that tells every attached view
+// what changed, the editing commands and undo.
+#include <climits>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/component.h"
+#include "text/internal_strings.h"
+#include "text/memo_types.h"
+#include "text/positions.h"
+#include "text/source_strings.h"
+#include "text/tab_rack.h"
+#include "text/undo_list.h"
+
+namespace tessorin {
+
+class TCustomMemoSource;
+
+using TMemoNotifyEvent =
+    std::function<void(TCustomMemoSource& sender, int firstLine, int lastLine)>;
+using TGetSelectionTypeEvent = std::function<void(TCustomMemoSource& sender, TSelectionType&)>;
+// View hooks: a view may change a caret move or the column a new line gets.
+using TCaretMoveHook = std::function<void(int& deltaLines, int& deltaChars)>;
+using TIndentHook = std::function<void(int& column)>;
+
+class TCustomMemoSource : public TComponent {
+public:
+    explicit TCustomMemoSource(TComponent* owner = nullptr);
+    ~TCustomMemoSource() override;
+
+    // --- Properties -------------------------------------------------------
+    TExternalStrings& Lines() { return FExternal; }
+    const TExternalStrings& Lines() const { return FExternal; }
+    void SetLines(const TSourceStrings& lines) { FExternal.Assign(lines); }
+    TSelectionStrings& SelectionStrings() { return FSelectionStrings; }
+
+    TStringsOptions Options() const { return FOptions; }
+    void SetOptions(TStringsOptions value);
+    bool HasOption(TStringsOption o) const { return FOptions.Contains(o); }
+    const std::u16string& TabStops() const { return FTabs.Text(); }
+    void SetTabStops(const std::u16string& value);
+    const TTabRack& TabRack() const { return FTabs; }
+    int SpacesInTab() const { return FSpacesInTab; }
+    void SetSpacesInTab(int value);
+    const std::u16string& Delimeters() const { return FDelimeters; }
+    void SetDelimeters(const std::u16string& value) { FDelimeters = value; }
+    int BlockIndent() const { return FBlockIndent; }
+    void SetBlockIndent(int value) { FBlockIndent = value < 0 ? 0 : value; }
+    TBlockOption BlockOption() const { return FBlockOption; }
+    void SetBlockOption(TBlockOption value);
+    TOutFormatType OutFormat() const { return FOutFormat; }
+    void SetOutFormat(TOutFormatType value) { FOutFormat = value; }
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool value);
+    bool AllowUndo() const { return FAllowUndo; }
+    void SetAllowUndo(bool value);
+    int UndoLimit() const { return FUndoLimit; }
+    void SetUndoLimit(int value);
+    bool UseGlobalOptions() const { return FUseGlobalOptions; }
+    void SetUseGlobalOptions(bool value);
+    bool KeepTrailingBlanks() const { return FKeepTrailingBlanks; }
+    void SetKeepTrailingBlanks(bool value) { FKeepTrailingBlanks = value; }
+    const std::u16string& ObjectName() const { return FObjectName; }
+    void SetObjectName(const std::u16string& value);
+    bool Modified() const { return FModified; }
+    void SetModified(bool value, bool notify = true);
+
+    TGetSelectionTypeEvent OnGetSelectionType;
+    TCaretMoveHook OnCaretMove;
+    TIndentHook OnIndent;
+
+    // Insert/overwrite mode is one value for the whole process.
+    static bool InsertMode();
+    void ToggleInsertMode();
+
+    // --- Lines ------------------------------------------------------------
+    int LineCount() const { return FLines.Count(); }
+    TStringItem* LineItem(int i) const { return FLines.Item(i); }
+    const std::u16string& LineText(int i) const { return FLines.Raw(i); }
+    int LineDisplayLength(int i) const { return FTabs.DisplayLength(LineText(i)); }
+    bool IsLineReadOnly(int i) const;
+    bool IsEditBlocked() const;
+    bool SetLineFlag(int line, std::uint8_t flag, bool on);
+    std::u16string ConvertTabs(const std::u16string& text) const;
+
+    // --- Collapsible regions ----------------------------------------------
+    TRegionState GetRegionState(int line) const;
+    void SetRegionState(int line, TRegionState state);
+    bool IsLineHidden(int line) const;
+    const std::vector<int>& HiddenLines() const { return FHiddenLines; }
+
+    // --- Change protocol --------------------------------------------------
+    void BeginUpdate(std::uint8_t code);
+    void BeginSafeUpdate(std::uint8_t code);
+    void EndUpdate();
+    int UpdateCount() const { return FUpdateCount; }
+    TMemoStates UpdateStates() const { return FStates; }
+    int FirstChangedLine() const { return FFirstChanged; }
+    int LastChangedLine() const { return FLastChanged; }
+    // Marks lines first..last (INT_MAX: to the end) as edited.
+    void MarkChanged(int first, int last);
+    // Widens the repaint range without counting as an edit.
+    void WidenChanged(int first, int last);
+    void AttachView(TMemoNotifyEvent notify, TComponent* view, bool refresh);
+    void DetachView(TComponent* view);
+    int ViewCount() const { return static_cast<int>(FViews.size()); }
+
+    // --- Positions and selection ------------------------------------------
+    const TPosition& Caret() const { return FPositions[TPositionCollection::Caret]; }
+    int CaretChar() const { return Caret().CharPos; }
+    int CaretLine() const { return Caret().LinePos; }
+    void SetCaret(int column, int line);
+    void SetCaretChar(int column) { SetCaret(column, CaretLine()); }
+    void SetCaretLine(int line) { SetCaret(CaretChar(), line); }
+    const TPositionCollection& Positions() const { return FPositions; }
+    // A place carried along by edits until released.
+    TPosition* AddTempPosition(int column, int line);
+    void RemoveTempPosition(TPosition* position) { FPositions.Remove(position); }
+
+    TSelectionType SelectionType() const { return FSelType; }
+    void SetSelectionType(TSelectionType type);
+    void SetSelection(TSelectionType type, int left, int top, int right, int bottom);
+    TRect GetSelectionRect() const;
+    bool HasSelection() const { return FSelType != stNotSelected && !SelectionEmpty(); }
+    bool IsInSelection(int column, int line) const;
+    void ClearSelection();
+
+    // --- Primitives -------------------------------------------------------
+    void MoveCaret(int deltaLines, int deltaChars);
+    void SplitLine();
+    void JoinLines();
+    bool InsertText(const std::u16string& text, const std::string* colors = nullptr);
+    void DeleteChars(int count);
+
+    // --- Caret and selection commands ---------------------------------------
+    void CaretUp() { MoveCaret(-1, 0); }
+    void CaretDown() { MoveCaret(1, 0); }
+    void CaretLeft();
+    void CaretRight();
+    void CaretDocStart() { SetCaret(0, 0); }
+    void CaretDocEnd();
+    void CaretLineStart() { MoveCaret(0, -CaretChar()); }
+    void CaretLineEnd();
+    void CaretWordLeft();
+    void CaretWordRight();
+    void CaretToBlockBegin();
+    void CaretToBlockEnd();
+
+    void SelectLeft() { ExtendSelection(stStreamSel, &TCustomMemoSource::CaretLeft); }
+    void SelectRight() { ExtendSelection(stStreamSel, &TCustomMemoSource::CaretRight); }
+    void SelectUp() { ExtendSelection(stStreamSel, &TCustomMemoSource::CaretUp); }
+    void SelectDown() { ExtendSelection(stStreamSel, &TCustomMemoSource::CaretDown); }
+    void SelectLineStart() { ExtendSelection(stStreamSel, &TCustomMemoSource::CaretLineStart); }
+    void SelectLineEnd() { ExtendSelection(stStreamSel, &TCustomMemoSource::CaretLineEnd); }
+    void SelectDocStart() { ExtendSelection(stStreamSel, &TCustomMemoSource::CaretDocStart); }
+    void SelectDocEnd() { ExtendSelection(stStreamSel, &TCustomMemoSource::CaretDocEnd); }
+    void SelectWordLeft() { ExtendSelection(stStreamSel, &TCustomMemoSource::CaretWordLeft); }
+    void SelectWordRight() { ExtendSelection(stStreamSel, &TCustomMemoSource::CaretWordRight); }
+    void BlockSelectLeft() { ExtendSelection(stBlockSel, &TCustomMemoSource::CaretLeft); }
+    void BlockSelectRight() { ExtendSelection(stBlockSel, &TCustomMemoSource::CaretRight); }
+    void BlockSelectUp() { ExtendSelection(stBlockSel, &TCustomMemoSource::CaretUp); }
+    void BlockSelectDown() { ExtendSelection(stBlockSel, &TCustomMemoSource::CaretDown); }
+    void BlockSelectLineStart() { ExtendSelection(stBlockSel, &TCustomMemoSource::CaretLineStart); }
+    void BlockSelectLineEnd() { ExtendSelection(stBlockSel, &TCustomMemoSource::CaretLineEnd); }
+    void BlockSelectDocStart() { ExtendSelection(stBlockSel, &TCustomMemoSource::CaretDocStart); }
+    void BlockSelectDocEnd() { ExtendSelection(stBlockSel, &TCustomMemoSource::CaretDocEnd); }
+    void BlockSelectWordLeft() { ExtendSelection(stBlockSel, &TCustomMemoSource::CaretWordLeft); }
+    void BlockSelectWordRight() { ExtendSelection(stBlockSel, &TCustomMemoSource::CaretWordRight); }
+    void BeginStreamSelection() { ExtendSelection(stStreamSel, nullptr); }
+    void BeginBlockSelection() { ExtendSelection(stBlockSel, nullptr); }
+    void MarkBlockBegin();
+    void MarkBlockEnd();
+    void SelectLine();
+    void SelectWord(TWordSelectionType type = wsWordOnly);
+    void SelectAll();
+
+    // --- Words and brackets ---------------------------------------------
+    bool IsDelimiter(char16_t c) const;
+    // The word at (column, line) as character indices [start, end); false
+    // when there is none.
+    bool WordAt(int line, int column, TWordSelectionType type, int& start, int& end) const;
+    void MatchBracket();
+    void MatchBracketForward();
+    void MatchBracketBackward();
+
+    // --- Editing commands -------------------------------------------------
+    void TypeChar(char16_t c);
+    void Backspace();
+    void DeleteChar();
+    void DeleteLine();
+    void DeleteToLineStart();
+    void DeleteToLineEnd();
+    void DeleteSelection();
+    void NewLine();
+    void TabKey();
+    void BackTab();
+    void IndentBlock() { IndentLines(std::u16string(FBlockIndent, u' '), ucIndentBlock); }
+    void UnindentBlock() { UnindentLines(FBlockIndent); }
+
+    // --- Undo -------------------------------------------------------------
+    void Undo();
+    void Redo();
+    bool CanUndo() const { return !FUndo.Empty(); }
+    bool CanRedo() const { return !FRedo.Empty(); }
+    void BeginUndoBlock();
+    void EndUndoBlock();
+    void ClearUndo();
+    const TUndoList& UndoList() const { return FUndo; }
+    const TUndoList& RedoList() const { return FRedo; }
+
+    // Called once the component's properties have been set up.
+    void Loaded();
+
+protected:
+    // Descendants that store more per line return their own item class.
+    virtual std::unique_ptr<TStringItem> CreateStringItem() const;
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    friend class TExternalStrings;
+    friend class TSelectionStrings;
+    friend class TMemoSourceOptions;
+
+    struct TView {
+        TComponent* View;
+        TMemoNotifyEvent Notify;
+    };
+
+    TPosition& CaretPos() { return FPositions[TPositionCollection::Caret]; }
+    TPosition& BlockBegin() { return FPositions[TPositionCollection::BlockBegin]; }
+    TPosition& BlockEnd() { return FPositions[TPositionCollection::BlockEnd]; }
+    const TPosition& BlockBegin() const { return FPositions[TPositionCollection::BlockBegin]; }
+    const TPosition& BlockEnd() const { return FPositions[TPositionCollection::BlockEnd]; }
+    TPosition::TAdjustEvent CornerAdjuster();
+    void AddState(TMemoState s) { FStates.Include(s); }
+
+    // Back to (0, 0) with nothing selected or hidden, after the text is replaced.
+    void ResetPositions();
+
+    // Update bracket helpers.
+    void FinishSelection();
+    void RepaintSelectionChange();
+    void NotifyViews();
+    void RestoreSafePlaces();
+
+    // Selection helpers.
+    bool SelectionEmpty() const;
+    TSelectionType FilterSelectionType(TSelectionType type) const;
+    void DropSelection() { FSelType = stNotSelected; }
+    bool OverwritesSelection() const;
+    bool CaretOnSelectionCorner() const;
+    void ExtendSelection(TSelectionType type, void (TCustomMemoSource::*move)());
+    void OrderSelection();
+
+    // Primitive helpers.
+    int LineEndColumn(int line) const; // without trailing blanks unless kept
+    int LineIndent(int line) const;
+    void ApplyCaretMove(int deltaLines, int deltaChars);
+    void InsertFiller(int column, int count);
+    void SplitAt(int line, int index);
+    void DeleteTrailingBlanksBefore(int column);
+    void MergeLineAttributes(TStringItem& from, TStringItem& to);
+    void DropIfSingleEmptyLine();
+    void ExpandCollapsedAt(int line);
+    void ExpandRegionAbove(int line);
+    void ShiftHiddenLines(int fromLine, int delta);
+    void MarkRegionBody(int line);
+    std::string InsertColors(const TStringItem& item, int index, int length,
+                             const std::string* colors) const;
+
+    // Command helpers.
+    void CaretTo(int column, int line);
+    bool CaretInsideTab(int& tabStart, int& tabEnd) const;
+    int BackUnindentTarget() const;
+    void BackUnindent(int target);
+    int NewLineIndent(const std::u16string& expanded, int column) const;
+    void InsertIndent(int indent, const std::u16string& previousRaw);
+    int SmartTabTarget(int column, int line) const;
+    void IndentLines(const std::u16string& prefix, std::uint8_t code);
+    void UnindentLines(int width);
+    int SelectedLineCount() const;
+    bool FindBracket(bool forward, char16_t open, char16_t close, TPoint& found) const;
+    void MatchBracketIn(bool forward);
+
+    // Undo helpers.
+    TUndoRecord* NewRecord(TUndoKind kind);
+    void TrimUndo();
+    void RunUndoStep(TUndoList& from, bool fromUndoList);
+    void Replay(const TUndoRecord& record);
+    bool ComputedModified() const;
+    bool StopAfter(const TUndoList& from, const TUndoRecord& record) const;
+
+    TTabRack FTabs;
+    TInternalStrings FLines;
+    TExternalStrings FExternal{*this};
+    TSelectionStrings FSelectionStrings{*this};
+    TPositionCollection FPositions;
+    std::vector<TView> FViews;
+    std::vector<int> FHiddenLines;
+
+    TStringsOptions FOptions = DefaultStringsOptions;
+    int FSpacesInTab = 8;
+    std::u16string FDelimeters;
+    int FBlockIndent = 1;
+    TBlockOption FBlockOption = bkBoth;
+    TOutFormatType FOutFormat = ofWindows;
+    bool FReadOnly = false;
+    bool FUseGlobalOptions = false;
+    bool FKeepTrailingBlanks = false;
+    std::u16string FObjectName;
+    TSelectionType FSelType = stNotSelected;
+
+    // Update bracket state.
+    int FUpdateCount = 0;
+    std::uint8_t FUpdateCode = 0;
+    TMemoStates FStates;
+    int FFirstChanged = INT_MAX;
+    int FLastChanged = -INT_MAX;
+    int FSavedLineCount = 0;
+    bool FSavedModified = false;
+    TSelectionType FSavedSelType = stNotSelected;
+    TPosition FSavedCaret;
+    std::vector<TPosition*> FSafePlaces; // selection corners and caret, while safe
+    TSelectionType FSafeSelType = stNotSelected;
+    bool FLoading = false;
+    bool FExplicitPosition = false;
+    int FKeepSelection = 0;
+
+    // Undo state.
+    TUndoList FUndo;
+    TUndoList FRedo;
+    TUndoList* FRecordTarget = &FUndo;
+    bool FReplaying = false;
+    bool FAllowUndo = true;
+    int FUndoLimit = 0;
+    int FUndoBlock = 0;
+    bool FNextRecordFirst = false;
+    int FSavePoint = -1;
+    bool FSavePointLost = false;
+    bool FModified = false;
+};
+
+class TMemoSource final : public TCustomMemoSource {
+public:
+    using TCustomMemoSource::TCustomMemoSource;
+};
+
+} // namespace tessorin
+
+namespace tessorin {
+
+// Brackets a change so that EndUpdate runs even when the change throws.
+class TMemoUpdate {
+public:
+    TMemoUpdate(TCustomMemoSource& source, std::uint8_t code) : FSource(source) {
+        source.BeginUpdate(code);
+    }
+    ~TMemoUpdate() noexcept(false) { FSource.EndUpdate(); }
+    TMemoUpdate(const TMemoUpdate&) = delete;
+    TMemoUpdate& operator=(const TMemoUpdate&) = delete;
+
+private:
+    TCustomMemoSource& FSource;
+};
+
+} // namespace tessorin
