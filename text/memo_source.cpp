@@ -132,7 +132,7 @@ bool TCustomMemoSource::SetLineFlag(int line, std::uint8_t flag, bool on) {
     return true;
 }
 
-std::u16string TCustomMemoSource::ConvertTabs(const std::u16string& text) const {
+std::u16string TCustomMemoSource::ConvertTabs(std::u16string text) const {
     if (HasOption(soUseTabCharacter) || text.find(u'\t') == std::u16string::npos)
         return text;
     std::u16string result;

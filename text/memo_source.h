@@ -85,7 +85,7 @@ public:
     bool IsLineReadOnly(int i) const;
     bool IsEditBlocked() const;
     bool SetLineFlag(int line, std::uint8_t flag, bool on);
-    std::u16string ConvertTabs(const std::u16string& text) const;
+    std::u16string ConvertTabs(std::u16string text) const;
 
     // --- Collapsible regions ----------------------------------------------
     TRegionState GetRegionState(int line) const;

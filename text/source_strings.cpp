@@ -20,9 +20,14 @@ template <typename F> void Write(TCustomMemoSource& source, std::uint8_t code, F
     source.ClearUndo();
 }
 
-std::u16string TrimRight(std::u16string text) {
-    const size_t end = text.find_last_not_of(u" \t");
-    text.resize(end == std::u16string::npos ? 0 : end + 1);
+// A line as loading stores it: tabs converted, trailing blanks trimmed
+// unless they are kept.
+std::u16string LoadedLine(const TCustomMemoSource& source, std::u16string text) {
+    text = source.ConvertTabs(std::move(text));
+    if (!source.KeepTrailingBlanks()) {
+        const size_t end = text.find_last_not_of(u" \t");
+        text.resize(end == std::u16string::npos ? 0 : end + 1);
+    }
     return text;
 }
 
@@ -67,8 +72,7 @@ void TExternalStrings::Insert(int i, const std::u16string& text) {
     if (i < 0 || i > Count())
         return;
     if (FSource.FLoading) {
-        const std::u16string converted = FSource.ConvertTabs(text);
-        FSource.FLines.Insert(i, FSource.FKeepTrailingBlanks ? converted : TrimRight(converted));
+        FSource.FLines.Insert(i, LoadedLine(FSource, text));
         return;
     }
     Write(FSource, ucLinesInsert, [&] {
@@ -110,10 +114,11 @@ void TExternalStrings::LoadLines(std::u16string_view text) {
     FSource.FLoading = true;
     size_t start = 0;
     while (start < text.size()) {
-        size_t end = text.find_first_of(u"\r\n", start);
-        if (end == std::u16string_view::npos)
-            end = text.size();
-        Add(std::u16string(text.substr(start, end - start)));
+        size_t end = start; // a plain loop: find_first_of tests the set per character
+        while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
+            ++end;
+        FSource.FLines.Insert(Count(),
+                              LoadedLine(FSource, std::u16string(text.substr(start, end - start))));
         if (end + 1 < text.size() && text[end] == u'\r' && text[end + 1] == u'\n')
             ++end;
         start = end + 1;
