@@ -261,6 +261,7 @@ private:
     int LineIndent(int line) const;
     void ApplyCaretMove(int deltaLines, int deltaChars);
     void InsertFiller(int column, int count);
+    void AddLinesToCaret();
     void SplitAt(int line, int index);
     void DeleteTrailingBlanksBefore(int column);
     void MergeLineAttributes(TStringItem& from, TStringItem& to);

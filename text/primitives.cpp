@@ -118,8 +118,9 @@ bool TCustomMemoSource::InsertText(const std::u16string& text, const std::string
     if (text.empty() || FReadOnly || IsLineReadOnly(CaretLine()))
         return false;
     TMemoUpdate update(*this, ucInsertText);
-    while (LineCount() <= CaretLine())
-        FLines.Insert(LineCount(), {});
+    AddLinesToCaret();
+    if (CaretLine() >= LineCount())
+        return false;
     const int line = CaretLine();
     const int column = CaretChar();
     const int length = LineDisplayLength(line);
@@ -140,6 +141,28 @@ bool TCustomMemoSource::InsertText(const std::u16string& text, const std::string
     FPositions.Adjust(TEditKind::ekInsert, FTabs.DisplayLength(item.Text) - before);
     MarkChanged(line, line);
     return true;
+}
+
+void TCustomMemoSource::AddLinesToCaret() {
+    if (LineCount() == 0)
+        FLines.Insert(0, {}); // the same text as an empty document
+    const int line = CaretLine();
+    const int column = CaretChar();
+    if (line < LineCount())
+        return;
+    // Recorded as splits at the end of the document, so undo removes them.
+    BeginUndoBlock();
+    const int last = LineCount() - 1;
+    ApplyCaretMove(last - line, LineDisplayLength(last) - column);
+    while (LineCount() <= line) {
+        const int before = LineCount();
+        SplitLine();
+        if (LineCount() == before)
+            break;
+        ApplyCaretMove(1, -CaretChar());
+    }
+    ApplyCaretMove(line - CaretLine(), column - CaretChar());
+    EndUndoBlock();
 }
 
 void TCustomMemoSource::DeleteChars(int count) {

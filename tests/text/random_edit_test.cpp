@@ -28,7 +28,7 @@ std::u16string RandomLine(std::mt19937& rng) {
 
 void RunCommand(TMemoSource& m, std::mt19937& rng) {
     const int lines = std::max(m.LineCount(), 1);
-    switch (rng() % 24) {
+    switch (rng() % 34) {
     case 0:
         m.SetCaret(rng() % 16, rng() % lines);
         break;
@@ -115,15 +115,16 @@ void ExpectPositionsValid(const TMemoSource& m, int step) {
 
 TStringsOptions RandomOptions(std::mt19937& rng) {
     TStringsOptions o = DefaultStringsOptions;
-    for (TStringsOption x : {soBackUnindents, soGroupUndo, soAutoIndent, soSmartTab,
-                             soOverwriteBlocks, soPersistentBlocks, soLimitEOL, soUseTabCharacter,
-                             soCursorOnTabs, soOptimalFill, soCursorAlwaysOnTabs, soUsePrevIndent})
+    for (TStringsOption x :
+         {soBackUnindents, soGroupUndo, soAutoIndent, soSmartTab, soBeyondFileEnd,
+          soOverwriteBlocks, soPersistentBlocks, soLimitEOL, soUseTabCharacter, soCursorOnTabs,
+          soOptimalFill, soCursorAlwaysOnTabs, soUsePrevIndent})
         o.Set(x, rng() % 2 == 0);
     return o;
 }
 
 TEST(RandomEdits, UndoAllAndRedoAllRestoreTheTexts) {
-    for (unsigned seed = 1; seed <= 60; ++seed) {
+    for (unsigned seed = 1; seed <= 200; ++seed) {
         std::mt19937 rng(seed);
         TMemoSource m;
         m.SetOptions(RandomOptions(rng));
@@ -133,13 +134,16 @@ TEST(RandomEdits, UndoAllAndRedoAllRestoreTheTexts) {
         for (int i = rng() % 8; i > 0; --i)
             text += RandomLine(rng) + u"\r\n";
         m.Lines().SetText(text);
+        m.SetBlockOption(rng() % 2 ? bkBoth : bkStreamSel);
         const auto original = TextOf(m);
-        for (int step = 0; step < 300; ++step) {
+        for (int step = 0; step < 500; ++step) {
             RunCommand(m, rng);
             ExpectPositionsValid(m, step);
             if (::testing::Test::HasFatalFailure())
                 return;
         }
+        if (!TCustomMemoSource::InsertMode())
+            m.ToggleInsertMode(); // the mode is shared by the whole process
         // Walk the redo list empty first, so that undo sees every step.
         while (m.CanRedo())
             m.Redo();

@@ -201,5 +201,19 @@ TEST(Undo, DeleteSelectionAcrossLinesUndoesExactly) {
     EXPECT_EQ(LinesOf(m), L({"our"}));
 }
 
+TEST(Undo, TypingPastTheLastLineIsUndoneWithTheLinesItAdded) {
+    TMemoSource m;
+    TStringsOptions o = m.Options();
+    o.Include(soBeyondFileEnd);
+    m.SetOptions(o);
+    Load(m, {"ab"});
+    m.SetCaret(3, 2);
+    m.TypeChar(u'x');
+    EXPECT_EQ(LinesOf(m), L({"ab", "", "   x"}));
+    while (m.CanUndo())
+        m.Undo();
+    EXPECT_EQ(LinesOf(m), L({"ab"}));
+}
+
 } // namespace
 } // namespace tessorin
