@@ -207,6 +207,37 @@ TEST(MemoSource, ViewsHearOnceAtTheEndOfTheOutermostUpdate) {
     EXPECT_TRUE(view.Calls[0].States.Contains(msModifiedChanged));
 }
 
+TEST(MemoSource, ViewsLearnOfUndoAndOfTheSavedState) {
+    TMemoSource m;
+    Load(m, {"a"});
+    m.Loaded();
+    TRecordingView view;
+    view.Attach(m);
+    m.TypeChar(u'x');
+    m.SetModified(false);
+    ASSERT_EQ(view.Calls.size(), 2u);
+    EXPECT_TRUE(view.Calls[1].States.Contains(msModifiedChanged));
+    m.Undo();
+    ASSERT_EQ(view.Calls.size(), 3u);
+    EXPECT_TRUE(view.Calls[2].States.Contains(msUndo));
+    EXPECT_TRUE(view.Calls[2].States.Contains(msModifiedChanged)); // undone past the save
+    EXPECT_TRUE(m.Modified());
+    EXPECT_TRUE(m.CanRedo()); // an undo keeps the redo list
+}
+
+TEST(MemoSource, LeavingBeyondFileEndBringsTheCaretBack) {
+    TMemoSource m;
+    TStringsOptions o = m.Options();
+    o.Include(soBeyondFileEnd);
+    m.SetOptions(o);
+    Load(m, {"abc", "de"});
+    m.SetCaret(0, 5);
+    EXPECT_EQ(m.CaretLine(), 5);
+    o.Exclude(soBeyondFileEnd);
+    m.SetOptions(o);
+    EXPECT_EQ(m.Caret(), TPosition(2, 1));
+}
+
 TEST(MemoSource, AttachWithRefreshRepaintsEverything) {
     TMemoSource m;
     TRecordingView view;
