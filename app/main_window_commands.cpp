@@ -94,11 +94,9 @@ void TForm11::SpeedButton7Click() {
     }
 }
 
-// Owned pop-ups (the tool bar's tooltip) keep their place: Wine would
-// otherwise slot the window in below them and never make it topmost again.
 void TForm11::SetZOrderStyle(bool onTop) {
     SetWindowPos(Handle(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TForm11::HelpJump(const wchar_t* topic) {

@@ -162,8 +162,7 @@ void ClickToolButton(HWND window, int index) {
              static_cast<LONG>(HIWORD(size) / 2)};
     ClientToScreen(bar, &at);
     std::ostringstream command;
-    command << "/usr/bin/xdotool mousemove --sync " << at.x << " " << at.y
-            << " sleep 0.3 click 1 sleep 0.3";
+    command << "/usr/bin/xdotool mousemove --sync " << at.x << " " << at.y << " click 1";
     RunNative(command.str());
     // Away again, so that the next click is a click of its own.
     RunNative("/usr/bin/xdotool mousemove_relative --sync 0 200");
