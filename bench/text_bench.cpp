@@ -60,14 +60,10 @@ std::vector<std::u16string> PlainSplit(const std::u16string& text) {
     return lines;
 }
 
-template <typename F> double BestOf(int rounds, F&& run) {
-    double best = 1e9;
-    for (int i = 0; i < rounds; ++i) {
-        const auto start = TClock::now();
-        run();
-        best = std::min(best, Seconds(start));
-    }
-    return best;
+template <typename F> double Time(F&& run) {
+    const auto start = TClock::now();
+    run();
+    return Seconds(start);
 }
 
 } // namespace
@@ -77,24 +73,22 @@ int main() {
     const std::u16string text = MakeDocument(lineCount);
     std::printf("document_bytes: %zu\n", text.size());
 
-    const double split = BestOf(3, [&] {
-        auto lines = PlainSplit(text);
-        if (lines.size() != lineCount)
-            std::abort();
-    });
-    std::printf("plain_split_ms: %.1f\n", split * 1000);
-
-    double load = 1e9;
+    // Interleaved rounds, best of each side, so that both see the same machine.
+    double split = 1e9, load = 1e9;
     size_t heap = 0;
     TMemoSource m;
-    for (int round = 0; round < 3; ++round) {
+    std::vector<std::u16string> splitLines;
+    for (int round = 0; round < 5; ++round) {
+        std::vector<std::u16string>().swap(splitLines); // freeing is not timed on either side
+        split = std::min(split, Time([&] { splitLines = PlainSplit(text); }));
+        if (splitLines.size() != lineCount)
+            std::abort();
         m.Lines().Clear();
         const size_t before = HeapInUse();
-        const auto start = TClock::now();
-        m.Lines().SetText(text);
-        load = std::min(load, Seconds(start));
+        load = std::min(load, Time([&] { m.Lines().SetText(text); }));
         heap = HeapInUse() - before;
     }
+    std::printf("plain_split_ms: %.1f\n", split * 1000);
     if (m.LineCount() != lineCount)
         std::abort();
     size_t chars = 0;
