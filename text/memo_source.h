@@ -262,7 +262,6 @@ private:
     void ApplyCaretMove(int deltaLines, int deltaChars);
     void InsertFiller(int column, int count);
     void AddLinesToCaret();
-    void SplitAt(int line, int index);
     void DeleteTrailingBlanksBefore(int column);
     void MergeLineAttributes(TStringItem& from, TStringItem& to);
     void DropIfSingleEmptyLine();

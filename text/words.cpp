@@ -7,6 +7,13 @@ namespace {
 constexpr char styleString = 1;
 constexpr char styleComment = 2;
 
+// The bracket partner of c in the given direction, or 0.
+char16_t Partner(char16_t c, bool forward) {
+    const std::u16string_view opens = u"(<[{", closes = u")>]}";
+    const size_t k = (forward ? opens : closes).find(c);
+    return k == std::u16string_view::npos ? 0 : (forward ? closes : opens)[k];
+}
+
 } // namespace
 
 bool TCustomMemoSource::IsDelimiter(char16_t c) const {
@@ -86,22 +93,11 @@ void TCustomMemoSource::MatchBracket() {
     const std::u16string& text = LineText(CaretLine());
     const int index = FTabs.ColumnToIndex(text, CaretChar());
     const char16_t c = index < static_cast<int>(text.size()) ? text[index] : 0;
-    if (std::u16string_view(u")>]}").find(c) != std::u16string_view::npos)
+    if (Partner(c, false))
         MatchBracketBackward();
     else
         MatchBracketForward();
 }
-
-namespace {
-
-// The bracket partner of c in the given direction, or 0.
-char16_t Partner(char16_t c, bool forward) {
-    const std::u16string_view opens = u"(<[{", closes = u")>]}";
-    const size_t k = (forward ? opens : closes).find(c);
-    return k == std::u16string_view::npos ? 0 : (forward ? closes : opens)[k];
-}
-
-} // namespace
 
 void TCustomMemoSource::MatchBracketForward() {
     MatchBracketIn(true);
