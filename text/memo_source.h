@@ -105,6 +105,13 @@ public:
     void MarkChanged(int first, int last);
     // Widens the repaint range without counting as an edit.
     void WidenChanged(int first, int last);
+    // The last search hit; every update empties it unless the update sets it.
+    TRect FoundRect() const { return FFoundRect; }
+    void SetFoundRect(const TRect& rect) { FFoundRect = rect; }
+    // Lines from here on still wait for colouring.
+    int FirstUnparsedLine() const { return FFirstUnparsed; }
+    // The line's colour bytes spread over its display columns.
+    std::string GetDisplayColorData(int line) const;
     void AttachView(TMemoNotifyEvent notify, TComponent* view, bool refresh);
     void DetachView(TComponent* view);
     int ViewCount() const { return static_cast<int>(FViews.size()); }
@@ -321,6 +328,9 @@ private:
     int FFirstChanged = INT_MAX;
     int FLastChanged = -INT_MAX;
     int FSavedLineCount = 0;
+    TRect FFoundRect{};
+    TRect FSavedFoundRect{};
+    int FFirstUnparsed = 0;
     bool FSavedModified = false;
     TSelectionType FSavedSelType = stNotSelected;
     TPosition FSavedCaret;

@@ -10,6 +10,8 @@ void TCustomMemoSource::BeginUpdate(std::uint8_t code) {
         return;
     FSavedLineCount = LineCount();
     FStates = {};
+    FSavedFoundRect = FFoundRect;
+    FFoundRect = {};
     FFirstChanged = INT_MAX;
     FLastChanged = -INT_MAX;
     FNextRecordFirst = true;
@@ -64,12 +66,22 @@ void TCustomMemoSource::EndUpdate() {
         !FStates.Contains(msUndo))
         FRedo.Clear();
     FinishSelection();
+    if (!(FFoundRect == FSavedFoundRect)) {
+        AddState(msFoundRectChanged);
+        for (const TRect& r : {FSavedFoundRect, FFoundRect})
+            if (!(r == TRect{}))
+                WidenChanged(r.Top, r.Bottom);
+    }
     if (LineCount() != FSavedLineCount)
         AddState(msCountChanged);
-    if (FStates.Contains(msEdited))
+    if (FStates.Contains(msEdited)) {
         FModified = FReplaying ? ComputedModified() : true;
-    if (FStates.Contains(msParserChanged))
+        FFirstUnparsed = std::min(FFirstUnparsed, FFirstChanged);
+    }
+    if (FStates.Contains(msParserChanged)) {
         WidenChanged(0, INT_MAX);
+        FFirstUnparsed = 0;
+    }
     if (FModified != FSavedModified)
         AddState(msModifiedChanged);
     if (!FStates.Empty())

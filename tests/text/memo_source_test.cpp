@@ -238,6 +238,35 @@ TEST(MemoSource, LeavingBeyondFileEndBringsTheCaretBack) {
     EXPECT_EQ(m.Caret(), TPosition(2, 1));
 }
 
+TEST(MemoSource, FoundRectLastsOneUpdate) {
+    TMemoSource m;
+    Load(m, {"abc", "def", "ghi"});
+    TRecordingView view;
+    view.Attach(m);
+    m.BeginUpdate(ucInsertText);
+    m.SetFoundRect({0, 1, 2, 1});
+    m.EndUpdate();
+    ASSERT_EQ(view.Calls.size(), 1u);
+    EXPECT_TRUE(view.Calls[0].States.Contains(msFoundRectChanged));
+    EXPECT_EQ(view.Calls[0].First, 1);
+    EXPECT_EQ(m.FoundRect(), (TRect{0, 1, 2, 1}));
+    m.CaretRight(); // the next update drops the hit
+    EXPECT_EQ(m.FoundRect(), TRect{});
+    EXPECT_TRUE(view.Calls.back().States.Contains(msFoundRectChanged));
+}
+
+TEST(MemoSource, DisplayColorDataSpreadsTabColours) {
+    TMemoSource m;
+    TStringsOptions o = m.Options();
+    o.Include(soUseTabCharacter);
+    m.SetOptions(o);
+    m.SetTabStops(u"4");
+    m.Lines().SetText(u"a\tb");
+    m.LineItem(0)->ColorData = std::string("\x03\x01\x02", 3);
+    EXPECT_EQ(m.GetDisplayColorData(0), std::string("\x03\x01\x01\x01\x02", 5));
+    EXPECT_EQ(m.GetDisplayColorData(7), "");
+}
+
 TEST(MemoSource, AttachWithRefreshRepaintsEverything) {
     TMemoSource m;
     TRecordingView view;
