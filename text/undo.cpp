@@ -75,8 +75,11 @@ void TCustomMemoSource::SetModified(bool value, bool notify) {
     if (notify)
         BeginUpdate(ucSetModified);
     FModified = value;
-    if (!value)
+    if (!value) {
+        // The current state becomes the save point: reachable by definition.
         FSavePoint = FUndo.LastContentIndex();
+        FSavePointLost = false;
+    }
     if (notify)
         EndUpdate();
 }

@@ -93,6 +93,15 @@ TEST(Undo, ModifiedFollowsTheSavePoint) {
     EXPECT_TRUE(m.Modified()); // the save point was lost
 }
 
+TEST(Undo, SavingAfterALinesWriteSetsAFreshSavePoint) {
+    TMemoSource m;
+    Load(m, {"abc"}); // modified, and the undo lists are gone
+    m.SetModified(false);
+    Type(m, "x");
+    m.Undo();
+    EXPECT_FALSE(m.Modified());
+}
+
 TEST(Undo, UndoingToTheStartIsUnmodified) {
     TMemoSource m;
     Load(m, {"abc"});
