@@ -313,6 +313,32 @@ TEST(Commands, SelectAllAndExtend) {
     EXPECT_EQ(m.GetSelectionRect(), (TRect{0, 0, 2, 0}));
 }
 
+TEST(Commands, ColumnSelectionEdgesFollowTheCaret) {
+    TMemoSource m;
+    Load(m, {"abcdef", "ghijkl", "mnopqr"});
+    m.SetCaret(1, 0);
+    m.BlockSelectRight();
+    m.BlockSelectDown();
+    EXPECT_EQ(m.SelectionType(), stBlockSel);
+    EXPECT_EQ(m.GetSelectionRect(), (TRect{1, 0, 2, 1}));
+    m.BlockSelectLeft();
+    m.BlockSelectLeft(); // crosses the anchor column
+    EXPECT_EQ(m.GetSelectionRect(), (TRect{0, 0, 1, 1}));
+    EXPECT_EQ(m.SelectionStrings().Get(1), u"gh");
+}
+
+TEST(Commands, IndentBlockSkipsEmptyLines) {
+    TMemoSource m;
+    m.SetBlockIndent(2);
+    Load(m, {"a", "", "b"});
+    m.SetSelection(stStreamSel, 0, 0, 1, 2);
+    m.IndentBlock();
+    EXPECT_EQ(LinesOf(m), L({"  a", "", "  b"}));
+    EXPECT_EQ(m.GetSelectionRect(), (TRect{0, 0, 3, 2}));
+    m.UnindentBlock();
+    EXPECT_EQ(LinesOf(m), L({"a", "", "b"}));
+}
+
 TEST(Commands, BracketMatching) {
     TMemoSource m;
     Load(m, {"f(a, (b)", "  , c) [x]"});
