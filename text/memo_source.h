@@ -276,6 +276,7 @@ private:
     void ExpandRegionAbove(int line);
     void ShiftHiddenLines(int fromLine, int delta);
     void MarkRegionBody(int line);
+    static bool KeepColors(TStringItem& item);
     std::string InsertColors(const TStringItem& item, int index, int length,
                              const std::string* colors) const;
 

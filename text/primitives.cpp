@@ -88,14 +88,22 @@ void TCustomMemoSource::InsertFiller(int column, int count) {
     ApplyCaretMove(0, back);
     TStringItem& item = *LineItem(CaretLine());
     const int index = FTabs.ColumnToIndex(item.Text, column);
-    item.Text.insert(index, count, u' ');
-    if (!item.ColorData.empty())
+    if (KeepColors(item))
         item.ColorData.insert(index, count, item.ColorData[std::max(index - 1, 0)]);
+    item.Text.insert(index, count, u' ');
     item.SetFlag(lfParsed, false);
     if (TUndoRecord* r = NewRecord(TUndoKind::ukInsert))
         r->A = count;
     ApplyCaretMove(0, -back);
     EndUndoBlock();
+}
+
+bool TCustomMemoSource::KeepColors(TStringItem& item) {
+    // Colours are kept aligned with the text; any others are stale and go.
+    if (item.ColorData.size() == item.Text.size() && !item.ColorData.empty())
+        return true;
+    item.ColorData.clear();
+    return false;
 }
 
 std::string TCustomMemoSource::InsertColors(const TStringItem& item, int index, int length,
@@ -132,7 +140,7 @@ bool TCustomMemoSource::InsertText(const std::u16string& text, const std::string
     TStringItem& item = *LineItem(line);
     const int index = FTabs.ColumnToIndex(item.Text, column);
     const int before = FTabs.DisplayLength(item.Text);
-    if (!item.ColorData.empty())
+    if (KeepColors(item))
         item.ColorData.insert(index, InsertColors(item, index, text.size(), colors));
     item.Text.insert(index, text);
     item.SetFlag(lfParsed, false);

@@ -39,6 +39,25 @@ TEST(Primitives, InsertInsideATabKeepsColumns) {
     EXPECT_EQ(m.LineText(0), u"\tb");
 }
 
+TEST(Primitives, ColourBytesStayAlignedWithTheText) {
+    TMemoSource m;
+    Load(m, {"ab", "cd"});
+    m.LineItem(0)->ColorData = "\x03\x04";
+    m.LineItem(1)->ColorData = "\x05\x06";
+    m.SetCaret(1, 0);
+    m.InsertText(u"xy"); // typed text takes the style at the caret
+    EXPECT_EQ(m.LineItem(0)->ColorData, "\x03\x04\x04\x04");
+    const std::string given = "\x07";
+    m.InsertText(u"zz", &given); // given colours are padded with 0
+    EXPECT_EQ(m.LineItem(0)->ColorData, std::string("\x03\x07\x00\x04\x04\x04", 6));
+    m.SetCaret(7, 0);
+    m.JoinLines(); // padding takes the last colour
+    EXPECT_EQ(m.LineItem(0)->ColorData, std::string("\x03\x07\x00\x04\x04\x04\x04\x05\x06", 9));
+    m.LineItem(0)->ColorData = "\x01"; // stale colours are dropped, never misread
+    m.InsertText(u"q");
+    EXPECT_EQ(m.LineItem(0)->ColorData, "");
+}
+
 TEST(Primitives, JoinOnlyAtOrAfterTheLineEnd) {
     TMemoSource m;
     Load(m, {"abc", "def"});
