@@ -71,7 +71,7 @@ template <typename F> double Time(F&& run) {
 int main() {
     constexpr int lineCount = 1000000;
     const std::u16string text = MakeDocument(lineCount);
-    std::printf("document_bytes: %zu\n", text.size());
+    std::printf("document_chars: %zu\n", text.size());
 
     // Interleaved rounds, best of each side, so that both see the same machine.
     double split = 1e9, load = 1e9;
