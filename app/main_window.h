@@ -26,13 +26,6 @@ public:
     // Starts the 5000 ms close timer; false once the timer has fired.
     bool StartCloseTimer();
 
-    TDCScripter* Scripter() const { return DCScripter1; }
-    TLineList& Lines() const { return *FLines; }
-    IDispatch* HostObject() const { return FHostObject.Get(); }
-    const std::u16string& CurrentFile() const { return FCurrentFile; }
-    const std::u16string& ScriptExt() const { return FScriptExt; }
-    bool StayOnTop() const { return FStayOnTop; }
-
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -63,7 +56,6 @@ private:
     bool FTimer1Alive = true;
 
     TComPtr<IDispatch> FHostObject;
-    std::u16string FCurrentFile;
     std::u16string FScriptExt;
     bool FStayOnTop = false;
 };

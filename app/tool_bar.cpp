@@ -85,8 +85,4 @@ void TToolBar::SetStayOnTopPressed(bool pressed) {
     SendMessageW(FHandle, TB_CHECKBUTTON, IDC_STAYONTOP, MAKELPARAM(pressed ? TRUE : FALSE, 0));
 }
 
-bool TToolBar::StayOnTopPressed() const {
-    return SendMessageW(FHandle, TB_ISBUTTONCHECKED, IDC_STAYONTOP, 0) != 0;
-}
-
 } // namespace tessorin

@@ -14,7 +14,6 @@ public:
     static const wchar_t* HintOf(int command);
     void SetStayOnTopGlyph(bool onTop);
     void SetStayOnTopPressed(bool pressed);
-    bool StayOnTopPressed() const;
 
 private:
     HWND FHandle = nullptr;

@@ -54,14 +54,6 @@ void RegDeleteKeyTree(HKEY root, const std::u16string& key) {
         Check(status);
 }
 
-bool RegKeyExists(HKEY root, const std::u16string& key) {
-    HKEY handle = nullptr;
-    if (RegOpenKeyExW(root, ToWide(key).c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(handle);
-    return true;
-}
-
 std::u16string GuidToString(const GUID& guid) {
     wchar_t text[40] = {};
     StringFromGUID2(guid, text, 40);

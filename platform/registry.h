@@ -13,7 +13,6 @@ std::optional<std::u16string> RegReadString(HKEY root, const std::u16string& key
                                             const std::u16string& name);
 // Removes a key with everything below it; a missing key is no error.
 void RegDeleteKeyTree(HKEY root, const std::u16string& key);
-bool RegKeyExists(HKEY root, const std::u16string& key);
 
 std::u16string GuidToString(const GUID& guid);
 

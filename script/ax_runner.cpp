@@ -17,7 +17,7 @@ CLSID ClassIdOf(const TRunnerClass& runnerClass) {
 } // namespace
 
 TAxScriptRunner::TAxScriptRunner(const TRunnerClass& runnerClass, std::u16string scriptName)
-    : TScriptRunner(scriptName), FClass(runnerClass), FRun(scriptName, this) {
+    : TScriptRunner(scriptName), FRun(scriptName, this) {
     FRun.Start(ClassIdOf(runnerClass));
 }
 

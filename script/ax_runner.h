@@ -21,7 +21,6 @@ public:
     void ReleaseItem(const std::u16string& name) override;
     void SuppressErrors(bool suppressed) override;
 
-    const TRunnerClass& RunnerClass() const { return FClass; }
     TActiveScriptSite* Site() const { return FRun.Site(); }
 
 protected:
@@ -30,7 +29,6 @@ protected:
 private:
     void AttachDebugDocument(const std::u16string& text, DWORD& cookie);
 
-    const TRunnerClass& FClass;
     TScriptRun FRun;
     TComPtr<IDispatch> FScriptDispatch;
 };

@@ -9,7 +9,6 @@ namespace tessorin {
 TScriptRunner::TScriptRunner(std::u16string scriptName) : FScriptName(std::move(scriptName)) {}
 
 void TScriptRunner::HandleError(const EXCEPINFO& info, int charNo, int lineNo, bool& handled) {
-    FHasError = true;
     FLastErrorLine = lineNo;
     FLastErrorColumn = charNo;
     FLastErrorText = FromBstr(info.bstrDescription);

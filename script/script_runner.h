@@ -48,7 +48,6 @@ public:
     int LastErrorLine() const { return FLastErrorLine; }
     int LastErrorColumn() const { return FLastErrorColumn; }
     const std::u16string& LastErrorText() const { return FLastErrorText; }
-    bool HasError() const { return FHasError; }
 
     TRunnerErrorHandler OnRunnerError;
     // Called each time the engine enters script code.
@@ -67,7 +66,6 @@ private:
     int FLastErrorLine = 0;
     int FLastErrorColumn = 0;
     std::u16string FLastErrorText;
-    bool FHasError = false;
 };
 
 } // namespace tessorin

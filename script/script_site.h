@@ -41,9 +41,7 @@ public:
     void SetEngine(IActiveScript* engine) { FEngine = engine; }
     void SetErrorHandler(TSiteErrorHandler handler) { FOnError = std::move(handler); }
     void SetDebugDocument(IDebugDocumentHelper32* document);
-    IDebugDocumentHelper32* DebugDocument() const { return FDebugDocument.Get(); }
 
-    bool ErrorsSuppressed() const { return FErrorsSuppressed; }
     void SetErrorsSuppressed(bool suppressed) { FErrorsSuppressed = suppressed; }
 
     // IUnknown: counted, never freed by the count; the owner deletes the site.

@@ -135,6 +135,11 @@ void TDCScripter::ReportMissingRunner(const std::u16string& text) {
     throw TException(text);
 }
 
+void TDCScripter::AddNamedObjects(TScriptRunner& runner) const {
+    for (auto& object : FObjects)
+        runner.AddItem(object.Name, object.GlobalMembers, object.Obj.Get());
+}
+
 bool TDCScripter::BuildRun() {
     std::lock_guard lock(FBuildLock);
     if (!FScriptFile.empty())
@@ -150,14 +155,13 @@ bool TDCScripter::BuildRun() {
         HandleScriptError(sender, info, charNo, lineNo, handled);
     };
     // The object bridge adds its "vcl" and "@@@" items here, ahead of these.
-    for (auto& object : FObjects)
-        runner->AddItem(object.Name, object.GlobalMembers, object.Obj.Get());
+    AddNamedObjects(*runner);
 
     // Current before its top-level code runs, so that calls arriving from a
     // nested message loop meanwhile use this engine instead of building again.
     FRunner = runner;
     FScriptChanged = false;
-    if (!runner->Execute(JoinLines(FScript, u"\r\n"))) {
+    if (!runner->Execute(ScriptText())) {
         if (FRunner == runner)
             FRunner.reset();
         return false;
@@ -179,9 +183,8 @@ bool TDCScripter::CheckSyntax(int& line, int& character, bool) {
         if (!runnerClass)
             return false;
         auto runner = CreateScriptRunner(*runnerClass, u"");
-        for (auto& object : FObjects)
-            runner->AddItem(object.Name, object.GlobalMembers, object.Obj.Get());
-        bool compiled = runner->Execute(JoinLines(FScript, u"\r\n"));
+        AddNamedObjects(*runner);
+        bool compiled = runner->Execute(ScriptText());
         line = runner->LastErrorLine() + 1;
         character = runner->LastErrorColumn() + 1;
         FSyntaxErrorText = runner->LastErrorText();

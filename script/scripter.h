@@ -15,6 +15,7 @@
 
 #include "core/component.h"
 #include "platform/com_ptr.h"
+#include "platform/text_file.h"
 
 namespace tessorin {
 
@@ -94,6 +95,8 @@ private:
         int Id;
     };
 
+    void AddNamedObjects(TScriptRunner& runner) const;
+    std::u16string ScriptText() const { return JoinLines(FScript, u"\r\n"); }
     void CallCore(const std::u16string& name, VARIANT* args, int argCount, VARIANT& result);
     bool BuildRun();
     const TRunnerClass* FindRunnerClass();

@@ -144,9 +144,10 @@ STDMETHODIMP TKarvelObject::GetScriptFolder(LONG index, VARIANT* folder) {
         return E_POINTER;
     VariantInit(folder);
     folder->vt = VT_BSTR;
-    folder->bstrVal = ToBstr(ScriptFolder());
-    return Record(u"GetScriptFolder " + FromUtf8(std::to_string(index)) + u" = \"" +
-                  ScriptFolder() + u"\"");
+    auto folderName = ScriptFolder();
+    folder->bstrVal = ToBstr(folderName);
+    return Record(u"GetScriptFolder " + FromUtf8(std::to_string(index)) + u" = \"" + folderName +
+                  u"\"");
 }
 
 STDMETHODIMP TKarvelObject::ScriptOpened() {
