@@ -143,10 +143,17 @@ void PressButton(HWND dialog, int id) {
     PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }
 
+// Input goes to the window only once Wine has made it the foreground one;
+// right after start another window (the simulator's) may still hold it.
 void FocusWindow(const std::wstring& windowName) {
     std::string name(windowName.begin(), windowName.end());
-    RunNative("/usr/bin/xdotool search --name \"^" + name + "$\" windowfocus --sync");
-    Sleep(300);
+    for (DWORD waited = 0; waited < 10000; waited += 1000) {
+        RunNative("/usr/bin/xdotool search --name \"^" + name + "$\" windowfocus --sync");
+        Sleep(300);
+        if (WindowText(GetForegroundWindow()) == windowName)
+            return;
+        Sleep(700);
+    }
 }
 
 void TypeKeys(const std::wstring& windowName, const std::string& keys) {
