@@ -5,6 +5,8 @@
 #include <exception>
 #include <utility>
 
+#include "script/machine_stack.h"
+
 namespace tessorin {
 namespace {
 
@@ -16,76 +18,62 @@ constexpr SIZE_T kStackCommit = 64 * 1024;
 // thread). Plain statics, not thread_local: mingw's emulated thread-locals
 // would cost more than the rest of a call.
 DWORD ownerThread = 0;
-LPVOID threadFiber = nullptr;
-LPVOID scriptFiber = nullptr;
+TMachineStack threadStack;
+TMachineStack scriptStack;
 const TFunctionRef<void()>* pendingCall = nullptr;
 std::exception_ptr pendingException;
 bool onScriptStack = false;
 bool overflowed = false;
 
-void WINAPI ScriptFiberMain(LPVOID) {
+[[noreturn]] void ScriptStackMain() {
     for (;;) {
         try {
             (*pendingCall)();
         } catch (...) {
             pendingException = std::current_exception();
         }
-        SwitchToFiber(threadFiber);
+        SwitchMachineStack(scriptStack, threadStack);
     }
 }
 
-// Leaves the overflowing fiber behind for good: it is never resumed.
+// Leaves the overflowing stack behind for good: it is never resumed.
 LONG CALLBACK OnStackOverflow(EXCEPTION_POINTERS* pointers) {
-    // While onScriptStack is set, the thread runs on the script fiber.
     if (pointers->ExceptionRecord->ExceptionCode != EXCEPTION_STACK_OVERFLOW || !onScriptStack)
         return EXCEPTION_CONTINUE_SEARCH;
     overflowed = true;
-    SwitchToFiber(threadFiber);
+    SwitchMachineStack(scriptStack, threadStack);
     return EXCEPTION_CONTINUE_SEARCH;
 }
 
-// mingw's inline GetCurrentFiber trips a false -Warray-bounds.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Warray-bounds"
-LPVOID CurrentFiber() {
-    return GetCurrentFiber();
-}
-#pragma GCC diagnostic pop
-
-bool EnsureScriptFiber() {
-    if (!ownerThread)
+bool EnsureScriptStack() {
+    if (!ownerThread) {
         ownerThread = GetCurrentThreadId();
-    if (ownerThread != GetCurrentThreadId())
-        return false;
-    if (!threadFiber) {
-        threadFiber = IsThreadAFiber() ? CurrentFiber() : ConvertThreadToFiber(nullptr);
-        if (!threadFiber)
-            return false;
         AddVectoredExceptionHandler(1, OnStackOverflow);
     }
-    if (!scriptFiber)
-        scriptFiber = CreateFiberEx(kStackCommit, kStackReserve, 0, ScriptFiberMain, nullptr);
-    return scriptFiber != nullptr;
+    if (ownerThread != GetCurrentThreadId())
+        return false;
+    return scriptStack.savedSp ||
+           CreateMachineStack(scriptStack, kStackReserve, kStackCommit, ScriptStackMain);
 }
 
 } // namespace
 
 bool RunOnScriptStack(TFunctionRef<void()> call) {
     // Nested calls (from a message loop the script is waiting in) share it;
-    // other threads, and a thread that cannot have a fiber, run unguarded.
-    if (onScriptStack || !EnsureScriptFiber()) {
+    // other threads, and a thread that cannot have one, run unguarded.
+    if (onScriptStack || !EnsureScriptStack()) {
         call();
         return true;
     }
     pendingCall = &call;
     overflowed = false;
     onScriptStack = true;
-    SwitchToFiber(scriptFiber);
+    threadStack = CurrentMachineStack();
+    SwitchMachineStack(threadStack, scriptStack);
     onScriptStack = false;
     pendingCall = nullptr;
     if (overflowed) {
-        DeleteFiber(scriptFiber);
-        scriptFiber = nullptr;
+        FreeMachineStack(scriptStack);
         return false;
     }
     if (auto error = std::exchange(pendingException, nullptr))
