@@ -38,6 +38,7 @@ TForm11::TForm11(const std::u16string& firstParam) {
                  LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDM_MAINMENU)));
     SetScriptHostWindow(Handle());
     CreateChildren();
+    SetAutomationTarget(this);
     try {
         FormCreate(firstParam);
     } catch (const std::exception& error) {
@@ -46,6 +47,7 @@ TForm11::TForm11(const std::u16string& firstParam) {
 }
 
 TForm11::~TForm11() {
+    SetAutomationTarget(nullptr);
     SetScriptHostWindow(nullptr);
     // The scripter's engine goes before the Karvel object it may hold.
     delete DCScripter1;
@@ -106,17 +108,19 @@ void TForm11::FormClose() {
         KarvelScriptClosed(FHostObject.Get());
 }
 
-bool TForm11::StartCloseTimer() {
-    if (!FTimer1Alive)
-        return false;
+void TForm11::RequestClose() {
+    // A second request while the timer counts changes nothing; one after a
+    // refused close starts a new count, since Karvel still wants the tool gone.
+    if (FTimer1Running)
+        return;
     SetTimer(Handle(), kTimer1, kTimer1Interval, nullptr);
-    return true;
+    FTimer1Running = true;
 }
 
 void TForm11::Timer1Timer() {
     // The timer destroys itself first, so it fires at most once.
     KillTimer(Handle(), kTimer1);
-    FTimer1Alive = false;
+    FTimer1Running = false;
     Close();
 }
 
@@ -140,7 +144,8 @@ LRESULT TForm11::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_CLOSE:
         FormClose();
-        DestroyWindow(Handle());
+        if (MayCloseWithLiveObjects())
+            DestroyWindow(Handle());
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);

@@ -7,6 +7,7 @@
 #include "app/line_list.h"
 #include "app/tool_bar.h"
 #include "app/window.h"
+#include "automation/automation_target.h"
 #include "core/component.h"
 #include "platform/com_ptr.h"
 
@@ -14,7 +15,7 @@ namespace tessorin {
 
 class TDCScripter;
 
-class TForm11 final : public TWindow, public TComponent {
+class TForm11 final : public TWindow, public TComponent, public TAutomationTarget {
 public:
     // Creates the window and runs its set-up; `firstParam` is the first
     // command-line parameter.
@@ -23,8 +24,19 @@ public:
 
     void Show();
     void Close();
-    // Starts the 5000 ms close timer; false once the timer has fired.
-    bool StartCloseTimer();
+
+    // What Karvel's automation calls act on.
+    void RunScriptFile(const std::u16string& fileName) override;
+    std::u16string FetchScriptFolder() override;
+    std::u16string ScriptFolder() const override { return FScriptFolder; }
+    void SetScriptFolder(const std::u16string& folder) override { FScriptFolder = folder; }
+    bool IsWindowNormal() const override;
+    void SetWindowNormal(bool normal) override;
+    // Starts the 5000 ms close timer unless it is already counting.
+    void RequestClose() override;
+    void CallScriptRoutine(const std::u16string& name, std::vector<VARIANT>& args,
+                           VARIANT& result) override;
+    void NotifyValue(const std::u16string& value) override;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -34,6 +46,7 @@ private:
     void LayoutChildren();
     void FormCreate(const std::u16string& firstParam);
     void FormClose();
+    bool MayCloseWithLiveObjects();
     bool HandleCommand(int command);
     LRESULT HandleNotify(NMHDR* header);
 
@@ -53,10 +66,12 @@ private:
     HWND Edit2 = nullptr;
     HWND StatusBar1 = nullptr;
     std::unique_ptr<TLineList> FLines;
-    bool FTimer1Alive = true;
+    bool FTimer1Running = false;
 
     TComPtr<IDispatch> FHostObject;
     std::u16string FScriptExt;
+    std::u16string FCurrentFile;
+    std::u16string FScriptFolder;
     bool FStayOnTop = false;
 };
 

@@ -15,6 +15,20 @@ std::u16string LocaleZeroKey(const TLIBATTR& attributes) {
            u"\\0";
 }
 
+// The marshaling entries of the library's interfaces, which not every
+// platform's unregistration removes.
+void DeleteInterfaceKeys(ITypeLib* library) {
+    for (UINT index = 0, count = library->GetTypeInfoCount(); index < count; ++index) {
+        TComPtr<ITypeInfo> info;
+        TYPEATTR* type = nullptr;
+        if (FAILED(library->GetTypeInfo(index, info.Put())) || FAILED(info->GetTypeAttr(&type)))
+            continue;
+        if (type->typekind == TKIND_INTERFACE || type->typekind == TKIND_DISPATCH)
+            RegDeleteKeyTree(HKEY_CLASSES_ROOT, u"Interface\\" + GuidToString(type->guid));
+        info->ReleaseTypeAttr(type);
+    }
+}
+
 } // namespace
 
 TComPtr<ITypeLib> LoadOwnTypeLibrary() {
@@ -23,10 +37,11 @@ TComPtr<ITypeLib> LoadOwnTypeLibrary() {
     return library;
 }
 
-void RegisterOwnTypeLibrary() {
+void RegisterOwnTypeLibrary(const std::u16string& helpFolder) {
     auto library = LoadOwnTypeLibrary();
     auto path = ToWide(ExecutablePath());
-    OleCheck(RegisterTypeLib(library.Get(), path.data(), nullptr));
+    auto help = ToWide(helpFolder);
+    OleCheck(RegisterTypeLib(library.Get(), path.data(), help.empty() ? nullptr : help.data()));
     TLIBATTR* attributes = nullptr;
     OleCheck(library->GetLibAttr(&attributes));
     auto key = LocaleZeroKey(*attributes);
@@ -41,6 +56,7 @@ void UnregisterOwnTypeLibrary() {
     auto attr = *attributes;
     library->ReleaseTLibAttr(attributes);
     RegDeleteKeyTree(HKEY_CLASSES_ROOT, LocaleZeroKey(attr));
+    DeleteInterfaceKeys(library.Get());
     UnRegisterTypeLib(attr.guid, attr.wMajorVerNum, attr.wMinorVerNum, attr.lcid, attr.syskind);
 }
 

@@ -3,13 +3,16 @@
 #include <windows.h>
 #include <oaidl.h>
 
+#include <string>
+
 #include "platform/com_ptr.h"
 
 namespace tessorin {
 
 TComPtr<ITypeLib> LoadOwnTypeLibrary();
-// Registers it, plus the locale-0 entry that Wine's marshaler looks up.
-void RegisterOwnTypeLibrary();
+// Registers it, plus the locale-0 entry that Wine's marshaler looks up;
+// `helpFolder` may be empty.
+void RegisterOwnTypeLibrary(const std::u16string& helpFolder = {});
 void UnregisterOwnTypeLibrary();
 
 } // namespace tessorin

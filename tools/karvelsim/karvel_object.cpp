@@ -2,8 +2,6 @@
 
 #include <map>
 
-#include "class_factory.h"
-#include "platform/type_library.h"
 #include "platform/win_text.h"
 #include "settings.h"
 #include "sim_log.h"
@@ -50,60 +48,7 @@ double Number(const VARIANT& value) {
 
 } // namespace
 
-TKarvelObject::TKarvelObject() {
-    ServerLock();
-    auto library = LoadOwnTypeLibrary();
-    library->GetTypeInfoOfGuid(IID_IKarvelx, FTypeInfo.Put());
-}
-
-TKarvelObject::~TKarvelObject() {
-    ServerUnlock();
-}
-
-STDMETHODIMP TKarvelObject::QueryInterface(REFIID iid, void** object) {
-    if (!object)
-        return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IKarvelx) {
-        *object = static_cast<IKarvelx*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-STDMETHODIMP_(ULONG) TKarvelObject::AddRef() {
-    return InterlockedIncrement(&FRefCount);
-}
-
-STDMETHODIMP_(ULONG) TKarvelObject::Release() {
-    ULONG count = InterlockedDecrement(&FRefCount);
-    if (count == 0)
-        delete this;
-    return count;
-}
-
-STDMETHODIMP TKarvelObject::GetTypeInfoCount(UINT* count) {
-    *count = 1;
-    return S_OK;
-}
-
-STDMETHODIMP TKarvelObject::GetTypeInfo(UINT index, LCID, ITypeInfo** info) {
-    if (index != 0)
-        return DISP_E_BADINDEX;
-    *info = TComPtr<ITypeInfo>(FTypeInfo).Detach();
-    return S_OK;
-}
-
-STDMETHODIMP TKarvelObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
-    return DispGetIDsOfNames(FTypeInfo.Get(), names, count, ids);
-}
-
-STDMETHODIMP TKarvelObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
-                                   VARIANT* result, EXCEPINFO* info, UINT* argError) {
-    return DispInvoke(static_cast<IKarvelx*>(this), FTypeInfo.Get(), id, flags, params, result,
-                      info, argError);
-}
+TKarvelObject::TKarvelObject() : TDispatchObject(IID_IKarvelx) {}
 
 HRESULT TKarvelObject::Record(const std::u16string& line) {
     LogCall(line);

@@ -5,25 +5,13 @@
 
 #include <string>
 
-#include "platform/com_ptr.h"
+#include "platform/dispatch_object.h"
 
 namespace karvelsim {
 
-class TKarvelObject final : public IKarvelx {
+class TKarvelObject final : public tessorin::TDispatchObject<IKarvelx> {
 public:
     TKarvelObject();
-    ~TKarvelObject();
-
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-    STDMETHODIMP_(ULONG) AddRef() override;
-    STDMETHODIMP_(ULONG) Release() override;
-
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override;
-    STDMETHODIMP GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override;
-    STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID lcid,
-                               DISPID* ids) override;
-    STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPARAMS* params,
-                        VARIANT* result, EXCEPINFO* info, UINT* argError) override;
 
     STDMETHODIMP LOADNC(VARIANT fileName) override;
     STDMETHODIMP MOVE(VARIANT x, VARIANT y, VARIANT z) override;
@@ -37,9 +25,6 @@ public:
 
 private:
     HRESULT Record(const std::u16string& line);
-
-    LONG FRefCount = 1;
-    tessorin::TComPtr<ITypeInfo> FTypeInfo;
 };
 
 } // namespace karvelsim

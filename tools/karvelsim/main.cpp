@@ -10,9 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "class_factory.h"
 #include "core/exception.h"
 #include "karvel_h.h"
+#include "karvel_object.h"
+#include "platform/dispatch_object.h"
 #include "platform/win_text.h"
 #include "registration.h"
 #include "sim_log.h"
@@ -59,13 +60,20 @@ int Register(const std::vector<std::wstring>& args, bool install) {
 
 int Serve(HINSTANCE instance, bool embedded) {
     karvelsim::OpenLogWindow(instance, embedded);
-    DWORD cookie = karvelsim::RegisterClassObject(embedded);
+    DWORD cookie = 0;
+    try {
+        cookie = RegisterServerClass(CLSID_Karvelx, MakeServerObject<karvelsim::TKarvelObject>,
+                                     embedded);
+    } catch (const TException& error) {
+        karvelsim::LogCall(u"cannot serve: " + error.Message());
+        return 1;
+    }
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    karvelsim::RevokeClassObject(cookie);
+    RevokeServerClass(cookie);
     return 0;
 }
 

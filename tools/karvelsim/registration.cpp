@@ -37,7 +37,6 @@ void RegisterServer(const std::u16string& logFile, const std::u16string& scriptF
 void UnregisterServer() {
     RegDeleteKeyTree(HKEY_CLASSES_ROOT, ClassKey());
     RegDeleteKeyTree(HKEY_CLASSES_ROOT, kProgId);
-    RegDeleteKeyTree(HKEY_CLASSES_ROOT, u"Interface\\" + GuidToString(IID_IKarvelx));
     UnregisterOwnTypeLibrary();
     DeleteSettings();
 }
