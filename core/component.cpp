@@ -19,13 +19,7 @@ TComponent::TComponent(TComponent* owner) {
 }
 
 TComponent::~TComponent() {
-    FDestroying = true;
-    // Listeners unregister themselves while being told, so work on a copy.
-    auto listeners = FFreeNotifies;
-    for (auto* listener : listeners) {
-        listener->Notification(this, TOperation::opRemove);
-        Erase(listener->FFreeNotifies, this);
-    }
+    NotifyDestruction();
     while (!FComponents.empty())
         delete FComponents.back();
     if (FOwner)
@@ -39,8 +33,21 @@ TComponent* TComponent::FindComponent(const std::u16string& name) const {
     return nullptr;
 }
 
+void TComponent::NotifyDestruction() {
+    FDestroying = true;
+    // Each listener is unlinked before it is told, so that it may unregister
+    // itself or others, or be destroyed by another listener, meanwhile.
+    while (!FFreeNotifies.empty()) {
+        TComponent* listener = FFreeNotifies.front();
+        FFreeNotifies.erase(FFreeNotifies.begin());
+        Erase(listener->FFreeNotifies, this);
+        listener->Notification(this, TOperation::opRemove);
+    }
+}
+
 void TComponent::FreeNotification(TComponent* other) {
-    if (!other || other == this)
+    // Links are both ways; one to a component on its way out would dangle.
+    if (!other || other == this || FDestroying || other->FDestroying)
         return;
     if (std::find(FFreeNotifies.begin(), FFreeNotifies.end(), other) == FFreeNotifies.end()) {
         FFreeNotifies.push_back(other);

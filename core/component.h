@@ -31,6 +31,11 @@ public:
 
 protected:
     virtual void Notification(TComponent* component, TOperation operation);
+    // Tells every listener, once, that this component is going. ~TComponent
+    // does it in any case; a descendant whose listeners call back into it
+    // (to detach themselves, say) does it first in its own destructor,
+    // while it is still whole.
+    void NotifyDestruction();
 
 private:
     void InsertComponent(TComponent* child);

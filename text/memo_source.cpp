@@ -21,8 +21,8 @@ TCustomMemoSource::TCustomMemoSource(TComponent* owner)
 
 TCustomMemoSource::~TCustomMemoSource() {
     TMemoSourceOptions::Instance().Unregister(this);
-    for (auto& v : FViews)
-        v.View->RemoveFreeNotification(this);
+    // Views hear of it while the source is whole: they may detach meanwhile.
+    NotifyDestruction();
 }
 
 std::unique_ptr<TStringItem> TCustomMemoSource::CreateStringItem() const {

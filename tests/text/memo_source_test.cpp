@@ -309,6 +309,55 @@ TEST(MemoSource, DestroyedViewIsDropped) {
     m.TypeChar(u'x'); // would reach a dead view otherwise
 }
 
+// A view that holds on to its memo source until told of its end, as an
+// editor does; it detaches on its own destruction.
+class TListeningView : public TComponent {
+public:
+    TListeningView(TCustomMemoSource& source, bool detachWhenTold)
+        : Source(&source), FDetachWhenTold(detachWhenTold) {
+        source.AttachView([](TCustomMemoSource&, int, int) {}, this, false);
+    }
+    ~TListeningView() override {
+        if (Source)
+            Source->DetachView(this);
+    }
+
+    TCustomMemoSource* Source;
+    int Heard = 0;
+    int LinesSeen = -1;
+    bool SawDestroying = false;
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override {
+        TComponent::Notification(component, operation);
+        if (component != Source || operation != TOperation::opRemove)
+            return;
+        ++Heard;
+        LinesSeen = Source->LineCount(); // the source is still whole
+        SawDestroying = Source->Destroying();
+        if (FDetachWhenTold)
+            Source->DetachView(this);
+        Source = nullptr;
+    }
+
+private:
+    bool FDetachWhenTold;
+};
+
+TEST(MemoSource, EveryViewHearsOfItsDestruction) {
+    auto m = std::make_unique<TMemoSource>();
+    Load(*m, {"a", "b"});
+    // The first detaches itself while being told; the others must still hear.
+    TListeningView first(*m, true), second(*m, false), third(*m, true);
+    m.reset();
+    for (const TListeningView* view : {&first, &second, &third}) {
+        EXPECT_EQ(view->Heard, 1);
+        EXPECT_EQ(view->LinesSeen, 2);
+        EXPECT_TRUE(view->SawDestroying);
+        EXPECT_EQ(view->Source, nullptr);
+    }
+} // a view left holding the source would detach from freed memory here
+
 TEST(MemoSource, EmptySelectionIsDroppedWhenTheUpdateEnds) {
     TMemoSource m;
     Load(m, {"abc"});
