@@ -127,5 +127,28 @@ int main() {
     std::printf("undo_delete_ms: %.1f\n", Seconds(start) * 1000);
     std::printf("line_count_after_undo: %d\n", m.LineCount());
 
+    // A view that wants the longest line: the first request measures every
+    // line, later edits keep the answer.
+    start = TClock::now();
+    const int widest = m.LongestLineWidth();
+    std::printf("longest_line_first_request_ms: %.1f\n", Seconds(start) * 1000);
+    std::printf("longest_line_width: %d\n", widest);
+    m.SetCaret(10, 600000);
+    start = TClock::now();
+    for (int i = 0; i < 1000; ++i)
+        m.TypeChar(u'a' + i % 26);
+    std::printf("type_char_tracked_mean_us: %.2f\n", Seconds(start) / 1000 * 1e6);
+
+    // Below a short first line each line in turn is the widest while a block
+    // deletion removes them: one pass over the rest at the block's end, not
+    // one per line.
+    TMemoSource shortFirst;
+    shortFirst.Lines().SetText(u"a\r\n" + MakeDocument(20000));
+    shortFirst.LongestLineWidth();
+    shortFirst.SetSelection(stStreamSel, 1, 0, 0, shortFirst.LineCount() - 1);
+    start = TClock::now();
+    shortFirst.DeleteSelection();
+    std::printf("delete_20000_widest_lines_ms: %.1f\n", Seconds(start) * 1000);
+
     std::printf("ratio=%.2f\n", load / split);
 }

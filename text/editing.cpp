@@ -145,6 +145,7 @@ void TCustomMemoSource::DeleteSelection() {
     if (!HasSelection())
         return;
     TMemoUpdate update(*this, ucDeleteBlock);
+    TLongestLine::TBlock inBlock(FLines.Longest());
     const TRect r = GetSelectionRect();
     const bool stream = FSelType == stStreamSel;
     TPosition* keep = nullptr;

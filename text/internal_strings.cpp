@@ -26,7 +26,12 @@ void TInternalStrings::Put(int i, std::u16string text) {
     if (!InRange(i))
         return;
     Slot(i)->Text = std::move(text);
+    TextEdited(i);
+}
+
+void TInternalStrings::TextEdited(int i) {
     Slot(i)->SetFlag(lfParsed, false);
+    FLongest.LineChanged(i);
 }
 
 void TInternalStrings::Insert(int i, std::u16string text) {
@@ -38,6 +43,7 @@ void TInternalStrings::Insert(int i, std::u16string text) {
     auto item = FFactory();
     item->Text = std::move(text);
     FSlots[FGapStart++] = std::move(item);
+    FLongest.LineInserted(i);
 }
 
 void TInternalStrings::Delete(int i) {
@@ -45,11 +51,13 @@ void TInternalStrings::Delete(int i) {
         return;
     MoveGap(i);
     FSlots[FGapEnd++].reset();
+    FLongest.LineDeleted(i);
 }
 
 void TInternalStrings::Clear() {
     FSlots.clear();
     FGapStart = FGapEnd = 0;
+    FLongest.AllChanged();
 }
 
 void TInternalStrings::MoveGap(int i) {

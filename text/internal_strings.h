@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "text/longest_line.h"
 #include "text/string_item.h"
 #include "text/tab_rack.h"
 
@@ -27,6 +28,8 @@ public:
     std::u16string Get(int i) const;
     const std::u16string& Raw(int i) const;
     void Put(int i, std::u16string text);
+    // Line i's text was changed in place: it wants parsing and measuring.
+    void TextEdited(int i);
     void Insert(int i, std::u16string text);
     void Delete(int i);
     void Clear();
@@ -34,6 +37,9 @@ public:
 
     bool RawReading() const { return FRawReading; }
     void SetRawReading(bool on) { FRawReading = on; }
+
+    // Kept up to date by every change the store makes or is told of.
+    TLongestLine& Longest() { return FLongest; }
 
 private:
     bool InRange(int i) const { return i >= 0 && i < Count(); }
@@ -49,6 +55,7 @@ private:
     int FGapStart = 0;
     int FGapEnd = 0;
     bool FRawReading = false;
+    TLongestLine FLongest{*this, FTabs};
 };
 
 } // namespace tessorin

@@ -55,6 +55,7 @@ void TCustomMemoSource::SetTabStops(const std::u16string& value) {
     if (value == FTabs.Text())
         return;
     FTabs.Assign(value);
+    FLines.Longest().AllChanged();
     if (HasOption(soUseTabCharacter)) {
         BeginUpdate(ucParserChange);
         WidenChanged(0, INT_MAX);

@@ -86,6 +86,10 @@ public:
     bool IsEditBlocked() const;
     bool SetLineFlag(int line, std::uint8_t flag, bool on);
     std::u16string ConvertTabs(std::u16string text) const;
+    // The greatest display width of a line and the first line that wide
+    // (-1 when there are no lines). Kept up to date from the first request on.
+    int LongestLineWidth() { return FLines.Longest().Width(); }
+    int LongestLineIndex() { return FLines.Longest().Index(); }
 
     // --- Collapsible regions ----------------------------------------------
     TRegionState GetRegionState(int line) const;

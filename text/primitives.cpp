@@ -91,7 +91,7 @@ void TCustomMemoSource::InsertFiller(int column, int count) {
     if (KeepColors(item))
         item.ColorData.insert(index, count, item.ColorData[std::max(index - 1, 0)]);
     item.Text.insert(index, count, u' ');
-    item.SetFlag(lfParsed, false);
+    FLines.TextEdited(CaretLine());
     if (TUndoRecord* r = NewRecord(TUndoKind::ukInsert))
         r->A = count;
     ApplyCaretMove(0, -back);
@@ -143,7 +143,7 @@ bool TCustomMemoSource::InsertText(const std::u16string& text, const std::string
     if (KeepColors(item))
         item.ColorData.insert(index, InsertColors(item, index, text.size(), colors));
     item.Text.insert(index, text);
-    item.SetFlag(lfParsed, false);
+    FLines.TextEdited(line);
     if (TUndoRecord* r = NewRecord(TUndoKind::ukInsert))
         r->A = static_cast<int>(text.size());
     FPositions.Adjust(TEditKind::ekInsert, FTabs.DisplayLength(item.Text) - before);
@@ -197,7 +197,7 @@ void TCustomMemoSource::DeleteChars(int count) {
         item.ColorData.erase(index, n);
     }
     item.Text.erase(index, n);
-    item.SetFlag(lfParsed, false);
+    FLines.TextEdited(line);
     FPositions.Adjust(TEditKind::ekDelete, before - FTabs.DisplayLength(item.Text));
     MarkChanged(line, line);
     DropIfSingleEmptyLine();
@@ -239,7 +239,7 @@ void TCustomMemoSource::SplitLine() {
     ShiftHiddenLines(line + 1, 1);
     TStringItem& lower = *LineItem(line + 1);
     upper.Text.resize(index);
-    upper.SetFlag(lfParsed, false);
+    FLines.TextEdited(line);
     if (index < static_cast<int>(upper.ColorData.size())) {
         lower.ColorData = upper.ColorData.substr(index);
         upper.ColorData.resize(index);
@@ -294,7 +294,7 @@ void TCustomMemoSource::JoinLines() {
         upper.ColorData += lower.ColorData;
     }
     upper.Text += lower.Text;
-    upper.SetFlag(lfParsed, false);
+    FLines.TextEdited(line);
     MergeLineAttributes(lower, upper);
     FLines.Delete(line + 1);
     ShiftHiddenLines(line + 1, -1);

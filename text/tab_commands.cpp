@@ -88,6 +88,7 @@ void TCustomMemoSource::IndentLines(const std::u16string& prefix, std::uint8_t c
     if (!HasSelection() || prefix.empty())
         return;
     TMemoUpdate update(*this, code);
+    TLongestLine::TBlock inBlock(FLines.Longest());
     const TRect r = GetSelectionRect();
     TPosition* caret = AddTempPosition(CaretChar(), CaretLine());
     // A stream selection ending at column 0 does not include its last line.
@@ -108,6 +109,7 @@ void TCustomMemoSource::UnindentLines(int width) {
     if (!HasSelection() || width <= 0)
         return;
     TMemoUpdate update(*this, ucUnindentBlock);
+    TLongestLine::TBlock inBlock(FLines.Longest());
     const TRect r = GetSelectionRect();
     TPosition* caret = AddTempPosition(CaretChar(), CaretLine());
     for (int line = r.Top; line <= r.Bottom; ++line) {

@@ -114,6 +114,7 @@ void TCustomMemoSource::RunUndoStep(TUndoList& from, bool fromUndoList) {
     } mode(*this, fromUndoList ? FRedo : FUndo);
     const std::uint8_t code = from.Top().Code;
     TMemoUpdate update(*this, code);
+    TLongestLine::TBlock inBlock(FLines.Longest()); // a step may replay a whole block
     AddState(msUndo);
     FExplicitPosition = true;
     while (!from.Empty()) {

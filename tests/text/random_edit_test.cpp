@@ -1,6 +1,7 @@
 // Long random command sequences on random documents: undoing everything
 // must give back the original text, redoing everything the final text, and
-// no position may ever go negative.
+// no position may ever go negative. The longest line must always be what a
+// pass over all lines finds.
 #include <random>
 
 #include <gtest/gtest.h>
@@ -105,6 +106,19 @@ void RunCommand(TMemoSource& m, std::mt19937& rng) {
     }
 }
 
+void ExpectLongestLineFound(TMemoSource& m, int step) {
+    int width = 0, index = -1;
+    for (int i = 0; i < m.LineCount(); ++i) {
+        const int w = static_cast<int>(m.Lines().Get(i).size()); // tabs expanded
+        if (index < 0 || w > width) {
+            width = w;
+            index = i;
+        }
+    }
+    ASSERT_EQ(m.LongestLineWidth(), width) << "step " << step;
+    ASSERT_EQ(m.LongestLineIndex(), index) << "step " << step;
+}
+
 void ExpectPositionsValid(const TMemoSource& m, int step) {
     const TPositionCollection& positions = m.Positions();
     for (int i = 0; i < positions.Count(); ++i) {
@@ -139,6 +153,7 @@ TEST(RandomEdits, UndoAllAndRedoAllRestoreTheTexts) {
         for (int step = 0; step < 500; ++step) {
             RunCommand(m, rng);
             ExpectPositionsValid(m, step);
+            ExpectLongestLineFound(m, step);
             if (::testing::Test::HasFatalFailure())
                 return;
         }
@@ -154,9 +169,11 @@ TEST(RandomEdits, UndoAllAndRedoAllRestoreTheTexts) {
             ExpectPositionsValid(m, -1);
         }
         EXPECT_EQ(TextOf(m), original) << "seed " << seed;
+        ExpectLongestLineFound(m, -1);
         while (m.CanRedo() && ++guard < 200000)
             m.Redo();
         EXPECT_EQ(TextOf(m), final) << "seed " << seed;
+        ExpectLongestLineFound(m, -2);
     }
 }
 
