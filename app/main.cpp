@@ -67,18 +67,17 @@ bool Register(TServerStart start) {
 int RunWindow(const std::vector<std::u16string>& parameters, bool automation) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
+    TForm11 form(parameters.empty() ? std::u16string() : parameters.front());
+    // Served only once the window is whole: its set-up calls out to Karvel,
+    // and COM would deliver a client's call in the middle of that.
     DWORD cookie = 0;
     try {
         cookie = RegisterServerClass(CLSID_tessorinx, MakeServerObject<Ttessorinx>, automation);
     } catch (const TException&) {
         // Without the class object the tool still works as an editor.
     }
-    int exitCode;
-    {
-        TForm11 form(parameters.empty() ? std::u16string() : parameters.front());
-        form.Show();
-        exitCode = RunMessageLoop();
-    }
+    form.Show();
+    int exitCode = RunMessageLoop();
     RevokeServerClass(cookie);
     return exitCode;
 }

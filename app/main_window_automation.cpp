@@ -65,8 +65,11 @@ bool TForm11::MayCloseWithLiveObjects() {
         L"There are still active COM objects in this application.  One or more clients may have "
         L"references to these objects, so manually closing this application may cause those "
         L"client application(s) to fail.\r\n\r\nAre you sure you want to close this application?";
+    // Owned by the window rather than task-modal without an owner: Wine
+    // leaves the thread's windows disabled after such a box, and No keeps
+    // the window in use.
     return MessageBoxW(Handle(), text, L"COM Server Warning",
-                       MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2 | MB_TASKMODAL) == IDYES;
+                       MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2 | MB_APPLMODAL) == IDYES;
 }
 
 } // namespace tessorin

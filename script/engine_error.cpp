@@ -5,6 +5,7 @@
 #include "core/case_mapping.h"
 #include "platform/system_error.h"
 #include "platform/win_text.h"
+#include "script/runtime_error_text.h"
 
 namespace tessorin {
 
@@ -37,6 +38,8 @@ std::u16string DescribeEngineError(const EXCEPINFO& info) {
         return u"Syntax error";
     HRESULT code =
         info.scode ? info.scode : MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, info.wCode);
+    if (auto* known = RuntimeErrorText(code))
+        return known;
     auto text = SysErrorMessage(code);
     if (!text.empty())
         return text;

@@ -72,12 +72,24 @@ void RunToEnd(const std::wstring& commandLine) {
     process.WaitForExit(60000);
 }
 
-TProcess::TProcess(const std::wstring& commandLine) {
+TProcess::TProcess(const std::wstring& commandLine) : TProcess(commandLine, {}) {}
+
+TProcess::TProcess(const std::wstring& commandLine, const std::wstring& outputFile) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
+    HANDLE output = INVALID_HANDLE_VALUE;
+    if (!outputFile.empty()) {
+        SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+        output = CreateFileW(outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited,
+                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = startup.hStdError = output;
+    }
     std::wstring line = commandLine;
-    CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                   &FInfo);
+    CreateProcessW(nullptr, line.data(), nullptr, nullptr, output != INVALID_HANDLE_VALUE, 0,
+                   nullptr, nullptr, &startup, &FInfo);
+    if (output != INVALID_HANDLE_VALUE)
+        CloseHandle(output);
 }
 
 TProcess::~TProcess() {

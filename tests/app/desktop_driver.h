@@ -29,6 +29,8 @@ void RunToEnd(const std::wstring& commandLine);
 class TProcess {
 public:
     explicit TProcess(const std::wstring& commandLine);
+    // With its standard output and errors written to `outputFile`.
+    TProcess(const std::wstring& commandLine, const std::wstring& outputFile);
     ~TProcess();
     DWORD Id() const { return FInfo.dwProcessId; }
     bool WaitForExit(DWORD milliseconds);
