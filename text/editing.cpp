@@ -25,6 +25,7 @@ void TCustomMemoSource::TypeChar(char16_t c) {
     if (IsEditBlocked())
         return;
     TMemoUpdate update(*this, ucInsertText);
+    FTypedStyle = StyleAtCaret();
     const bool persistent = HasOption(soPersistentBlocks);
     const bool keepRect = persistent && !InsertMode();
     const TRect rect = GetSelectionRect();

@@ -21,6 +21,8 @@ TCustomMemoSource::TCustomMemoSource(TComponent* owner)
 
 TCustomMemoSource::~TCustomMemoSource() {
     TMemoSourceOptions::Instance().Unregister(this);
+    if (FSyntaxParser)
+        FSyntaxParser->RemoveFreeNotification(this);
     // Views hear of it while the source is whole: they may detach meanwhile.
     NotifyDestruction();
 }
@@ -133,21 +135,6 @@ bool TCustomMemoSource::SetLineFlag(int line, std::uint8_t flag, bool on) {
     return true;
 }
 
-std::string TCustomMemoSource::GetDisplayColorData(int line) const {
-    const TStringItem* item = LineItem(line);
-    if (!item)
-        return {};
-    const std::u16string& text = item->Text;
-    const std::string& colors = item->ColorData;
-    std::string result;
-    for (size_t i = 0; i < text.size() && i < colors.size(); ++i) {
-        const size_t width =
-            text[i] == u'\t' ? FTabs.NextStop(static_cast<int>(result.size())) - result.size() : 1;
-        result.append(width, colors[i]);
-    }
-    return result;
-}
-
 std::u16string TCustomMemoSource::ConvertTabs(std::u16string text) const {
     if (HasOption(soUseTabCharacter) || text.find(u'\t') == std::u16string::npos)
         return text;
@@ -189,8 +176,13 @@ void TCustomMemoSource::DetachView(TComponent* view) {
 
 void TCustomMemoSource::Notification(TComponent* component, TOperation operation) {
     TComponent::Notification(component, operation);
-    if (operation == TOperation::opRemove)
-        DetachView(component);
+    if (operation != TOperation::opRemove)
+        return;
+    DetachView(component);
+    if (component == FSyntaxParser) {
+        FSyntaxParser = nullptr;
+        InvalidateColoring();
+    }
 }
 
 void TCustomMemoSource::ResetPositions() {

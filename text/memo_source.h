@@ -116,6 +116,16 @@ public:
     int FirstUnparsedLine() const { return FFirstUnparsed; }
     // The line's colour bytes spread over its display columns.
     std::string GetDisplayColorData(int line) const;
+    // The syntax parser component, none by default; its destruction
+    // detaches it.
+    TComponent* SyntaxParser() const { return FSyntaxParser; }
+    void SetSyntaxParser(TComponent* parser);
+    // Every line waits for colouring again; without a parser its colours go.
+    void InvalidateColoring();
+    // The colour byte inserted characters get while a parser is attached;
+    // -1 (unset) lets them take the style at the caret.
+    int TypedTextStyle() const { return FTypedStyle; }
+    void SetTypedTextStyle(int style) { FTypedStyle = style < 0 ? -1 : style; }
     void AttachView(TMemoNotifyEvent notify, TComponent* view, bool refresh);
     void DetachView(TComponent* view);
     int ViewCount() const { return static_cast<int>(FViews.size()); }
@@ -280,7 +290,12 @@ private:
     void ExpandRegionAbove(int line);
     void ShiftHiddenLines(int fromLine, int delta);
     void MarkRegionBody(int line);
-    static bool KeepColors(TStringItem& item);
+
+    // Colour helpers.
+    static int ColorByteAt(const std::string& colors, int index); // -1 past the end
+    static int StyleAt(const std::string& colors, int index);
+    int StyleAtCaret() const;
+    bool KeepColors(TStringItem& item) const;
     std::string InsertColors(const TStringItem& item, int index, int length,
                              const std::string* colors) const;
 
@@ -325,6 +340,8 @@ private:
     bool FKeepTrailingBlanks = false;
     std::u16string FObjectName;
     TSelectionType FSelType = stNotSelected;
+    TComponent* FSyntaxParser = nullptr;
+    int FTypedStyle = -1;
 
     // Update bracket state.
     int FUpdateCount = 0;

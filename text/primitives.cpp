@@ -98,30 +98,6 @@ void TCustomMemoSource::InsertFiller(int column, int count) {
     EndUndoBlock();
 }
 
-bool TCustomMemoSource::KeepColors(TStringItem& item) {
-    // Colours are kept aligned with the text; any others are stale and go.
-    if (item.ColorData.size() == item.Text.size() && !item.ColorData.empty())
-        return true;
-    item.ColorData.clear();
-    return false;
-}
-
-std::string TCustomMemoSource::InsertColors(const TStringItem& item, int index, int length,
-                                            const std::string* colors) const {
-    if (colors) {
-        std::string result = colors->substr(0, length);
-        result.resize(length, '\0');
-        return result;
-    }
-    // Typed text takes the style at the caret, or what precedes a URL run.
-    const std::string& data = item.ColorData;
-    int at = std::clamp(index, 0, static_cast<int>(data.size()) - 1);
-    while (at > 0 && data[at] == 12)
-        --at;
-    const char style = data[at] == 12 ? 0 : data[at];
-    return std::string(length, style);
-}
-
 bool TCustomMemoSource::InsertText(const std::u16string& text, const std::string* colors) {
     if (text.empty() || FReadOnly || IsLineReadOnly(CaretLine()))
         return false;
@@ -235,6 +211,8 @@ void TCustomMemoSource::SplitLine() {
     TStringItem& upper = *LineItem(line);
     const int index =
         std::min(FTabs.ColumnToIndex(upper.Text, column), static_cast<int>(upper.Text.size()));
+    if (!FReplaying)
+        FTypedStyle = ColorByteAt(upper.ColorData, index);
     FLines.Insert(line + 1, upper.Text.substr(index));
     ShiftHiddenLines(line + 1, 1);
     TStringItem& lower = *LineItem(line + 1);

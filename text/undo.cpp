@@ -157,7 +157,7 @@ void TCustomMemoSource::Replay(const TUndoRecord& record) {
         SplitLine();
         break;
     case TUndoKind::ukDelete:
-        InsertText(record.Text, record.Colors.empty() ? nullptr : &record.Colors);
+        InsertText(record.Text, FSyntaxParser && !record.Colors.empty() ? &record.Colors : nullptr);
         break;
     case TUndoKind::ukColor:
         if (TStringItem* item = LineItem(record.A)) {

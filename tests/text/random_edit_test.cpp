@@ -1,7 +1,8 @@
 // Long random command sequences on random documents: undoing everything
 // must give back the original text, redoing everything the final text, and
 // no position may ever go negative. The longest line must always be what a
-// pass over all lines finds.
+// pass over all lines finds, and with a parser attached every line keeps one
+// colour byte per character, brought back by undo and redo as well.
 #include <random>
 
 #include <gtest/gtest.h>
@@ -106,6 +107,31 @@ void RunCommand(TMemoSource& m, std::mt19937& rng) {
     }
 }
 
+// Colour bytes of every line that differ from line to line and within one.
+void ColourAllLines(TMemoSource& m) {
+    for (int i = 0; i < m.LineCount(); ++i) {
+        std::string& colors = m.LineItem(i)->ColorData;
+        colors.clear();
+        for (size_t k = 0; k < m.LineText(i).size(); ++k)
+            colors.push_back(static_cast<char>((i + k) % 13));
+    }
+}
+
+std::vector<std::string> ColoursOf(const TMemoSource& m) {
+    std::vector<std::string> colors;
+    for (int i = 0; i < m.LineCount(); ++i)
+        colors.push_back(m.LineItem(i)->ColorData);
+    if (colors.size() == 1 && colors[0].empty())
+        colors.clear();
+    return colors;
+}
+
+void ExpectColoursAligned(const TMemoSource& m, int step) {
+    for (int i = 0; i < m.LineCount(); ++i)
+        ASSERT_EQ(m.LineItem(i)->ColorData.size(), m.LineText(i).size())
+            << "step " << step << " line " << i;
+}
+
 void ExpectLongestLineFound(TMemoSource& m, int step) {
     int width = 0, index = -1;
     for (int i = 0; i < m.LineCount(); ++i) {
@@ -149,11 +175,20 @@ TEST(RandomEdits, UndoAllAndRedoAllRestoreTheTexts) {
             text += RandomLine(rng) + u"\r\n";
         m.Lines().SetText(text);
         m.SetBlockOption(rng() % 2 ? bkBoth : bkStreamSel);
+        TComponent parser;
+        const bool colored = seed % 2 == 0;
+        if (colored) {
+            m.SetSyntaxParser(&parser);
+            ColourAllLines(m);
+        }
         const auto original = TextOf(m);
+        const auto originalColours = ColoursOf(m);
         for (int step = 0; step < 500; ++step) {
             RunCommand(m, rng);
             ExpectPositionsValid(m, step);
             ExpectLongestLineFound(m, step);
+            if (colored)
+                ExpectColoursAligned(m, step);
             if (::testing::Test::HasFatalFailure())
                 return;
         }
@@ -163,6 +198,7 @@ TEST(RandomEdits, UndoAllAndRedoAllRestoreTheTexts) {
         while (m.CanRedo())
             m.Redo();
         const auto final = TextOf(m);
+        const auto finalColours = ColoursOf(m);
         int guard = 0;
         while (m.CanUndo() && ++guard < 100000) {
             m.Undo();
@@ -170,10 +206,16 @@ TEST(RandomEdits, UndoAllAndRedoAllRestoreTheTexts) {
         }
         EXPECT_EQ(TextOf(m), original) << "seed " << seed;
         ExpectLongestLineFound(m, -1);
+        if (colored) {
+            EXPECT_EQ(ColoursOf(m), originalColours) << "seed " << seed;
+        }
         while (m.CanRedo() && ++guard < 200000)
             m.Redo();
         EXPECT_EQ(TextOf(m), final) << "seed " << seed;
         ExpectLongestLineFound(m, -2);
+        if (colored) {
+            EXPECT_EQ(ColoursOf(m), finalColours) << "seed " << seed;
+        }
     }
 }
 
