@@ -153,8 +153,12 @@ std::u16string Print(const TRefAtom& atom) {
         return u"^";
     case TRefAtom::rEnd:
         return u"$";
-    case TRefAtom::rGroup:
-        return u"{" + Print(atom.Body) + u"}";
+    case TRefAtom::rGroup: {
+        // Appended step by step: GCC 12 warns falsely on u"{" + string&&.
+        std::u16string text = u"{";
+        text += Print(atom.Body);
+        return text += u"}";
+    }
     case TRefAtom::rClass: {
         std::u16string text = atom.Negated ? u"[^" : u"[";
         text += atom.Members;
