@@ -187,6 +187,16 @@ void ClickToolButton(HWND window, int index) {
     RunNative("/usr/bin/xdotool mousemove_relative --sync 0 200");
 }
 
+bool ClickToolButtonUntil(HWND window, int index, bool (*clicked)(HWND), HWND subject) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        ClickToolButton(window, index);
+        if (WaitUntil(clicked, subject, 8000))
+            return true;
+        Sleep(1000); // the next click is a click of its own, not a double click
+    }
+    return false;
+}
+
 std::string ReadFileBytes(const std::wstring& path) {
     std::ifstream file(std::filesystem::path(path), std::ios::binary);
     std::ostringstream bytes;

@@ -55,6 +55,11 @@ void PressButton(HWND dialog, int id);
 void TypeKeys(const std::wstring& windowName, const std::string& keys);
 // Clicks the tool bar button at this index of the window's tool bar.
 void ClickToolButton(HWND window, int index);
+// Clicks the button until `clicked` holds, at most three times. Wine under a
+// bare X server now and then loses a click that comes right after a change of
+// the window's z-order band; a click it loses changes nothing, so one more is
+// what a user would do.
+bool ClickToolButtonUntil(HWND window, int index, bool (*clicked)(HWND), HWND subject);
 
 std::string ReadFileBytes(const std::wstring& path);
 // Polls until `condition` holds; answers its last value.

@@ -128,19 +128,17 @@ TEST_F(MainWindowTest, StayOnTopTogglesStyleAndGlyph) {
     // A first key makes the window the active one, as any user's first touch
     // would; Wine takes the first click on an inactive window to activate it.
     TypeKeys(kCaption, "End");
-    ClickToolButton(window, kStayOnTopButton);
-    EXPECT_TRUE(WaitUntil(NotOnTop, window, kStartTime));
+    EXPECT_TRUE(ClickToolButtonUntil(window, kStayOnTopButton, NotOnTop, window));
     EXPECT_FALSE(pressed());
     EXPECT_NE(glyph(), onTopGlyph);
 
     Sleep(1000); // two clicks, not a double click
-    ClickToolButton(window, kStayOnTopButton);
     // Wine 8 never makes a window topmost again while it owns a topmost
     // pop-up, here the tool bar's tooltip (a bare Win32 program shows the
     // same), so the window's style is not checked a second time.
-    EXPECT_TRUE(
-        WaitUntil([](HWND bar) { return SendMessageW(bar, TB_ISBUTTONCHECKED, 1201, 0) != 0; }, bar,
-                  kStartTime));
+    EXPECT_TRUE(ClickToolButtonUntil(
+        window, kStayOnTopButton,
+        [](HWND bar) { return SendMessageW(bar, TB_ISBUTTONCHECKED, 1201, 0) != 0; }, bar));
     EXPECT_EQ(glyph(), onTopGlyph);
     Exit(*tool);
 }
