@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "core/case_mapping.h"
-
 namespace tessorin {
 
 TRegExpr::TRegExpr(std::u16string_view pattern, bool caseSensitive)
@@ -30,9 +28,12 @@ bool TRegExpr::Match(std::u16string_view line, int& position, bool forward, int&
         position = size + 1;
         return true;
     }
-    // The case mapping keeps every character in its place.
-    const std::u16string upper = FCaseSensitive ? std::u16string() : UpperCase(line);
-    const std::u16string_view text = FCaseSensitive ? line : std::u16string_view(upper);
+    std::u16string_view text = line;
+    if (!FCaseSensitive) {
+        FUpper.assign(line);
+        std::transform(FUpper.begin(), FUpper.end(), FUpper.begin(), RegExprUpper);
+        text = FUpper;
+    }
     const int step = forward ? 1 : -1;
     for (int p = forward ? std::max(position, 1) : position; p >= 1 && p <= size; p += step) {
         const int end = FWalker.Run(FNodes, text, p - 1);

@@ -32,6 +32,7 @@ private:
     bool FCaseSensitive;
     TRegExprNodes FNodes;
     TRegExprWalker FWalker; // holds the resume points between searches
+    std::u16string FUpper;  // the folded line, kept to spare an allocation per line
 };
 
 } // namespace tessorin

@@ -1,7 +1,6 @@
 // Pattern text to node list, one element at a time.
 #include <string>
 
-#include "core/case_mapping.h"
 #include "core/exception.h"
 #include "text/reg_expr_nodes.h"
 
@@ -163,12 +162,7 @@ private:
         return Stored(c);
     }
 
-    char16_t Stored(char16_t c) const {
-        if (FCaseSensitive)
-            return c;
-        const std::u16string upper = UpperCase(std::u16string_view(&c, 1));
-        return upper.size() == 1 ? upper[0] : c;
-    }
+    char16_t Stored(char16_t c) const { return FCaseSensitive ? c : RegExprUpper(c); }
 
     // index is 0-based; the message counts from 1.
     [[noreturn]] void Fail(size_t index) const {

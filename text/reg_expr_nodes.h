@@ -62,6 +62,12 @@ struct TRegExprNode {
 
 using TRegExprNodes = std::vector<TRegExprNode>;
 
+// Without case sensitivity patterns and lines compare with only a to z
+// folded, whatever the locale.
+inline char16_t RegExprUpper(char16_t c) {
+    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 0x20) : c;
+}
+
 // Raises "<pattern> is invalid mask at (<n>)" on an invalid pattern.
 TRegExprNodes CompileRegExpr(std::u16string_view pattern, bool caseSensitive);
 
