@@ -1,11 +1,10 @@
 #include "text/memo_source.h"
 
-#include <map>
-
 #include <gtest/gtest.h>
 
 #include "core/exception.h"
 #include "memo_fixture.h"
+#include "memory_store.h"
 #include "text/global_options.h"
 
 namespace tessorin {
@@ -14,6 +13,7 @@ namespace {
 using testing::L;
 using testing::LinesOf;
 using testing::Load;
+using testing::TMemoryStore;
 
 TEST(MemoSource, NewSourceDefaults) {
     TMemoSource m;
@@ -472,20 +472,6 @@ TEST(MemoSource, CollapsedRegionsHideTheirBody) {
     EXPECT_EQ(m.GetRegionState(1), TRegionState::rsExpanded);
     EXPECT_TRUE(m.HiddenLines().empty());
 }
-
-class TMemoryStore : public TSettingsStore {
-public:
-    std::map<std::u16string, std::u16string> Values;
-    std::optional<std::u16string> ReadString(const std::u16string& key,
-                                             const std::u16string& name) const override {
-        auto it = Values.find(key + name);
-        return it == Values.end() ? std::nullopt : std::optional(it->second);
-    }
-    void WriteString(const std::u16string& key, const std::u16string& name,
-                     const std::u16string& value) override {
-        Values[key + name] = value;
-    }
-};
 
 TEST(MemoSourceOptions, SourcesUsingGlobalOptionsFollowChanges) {
     auto& global = TMemoSourceOptions::Instance();
