@@ -12,14 +12,18 @@ constexpr unsigned char urlStyle = 12;
 
 } // namespace
 
-void TCustomMemoSource::SetSyntaxParser(TComponent* parser) {
+void TCustomMemoSource::SetSyntaxParser(TLineParser* parser) {
     if (parser == FSyntaxParser)
         return;
-    if (FSyntaxParser)
+    if (FSyntaxParser) {
+        FSyntaxParser->UnregisterClient(this);
         FSyntaxParser->RemoveFreeNotification(this);
+    }
     FSyntaxParser = parser;
-    if (parser)
+    if (parser) {
         parser->FreeNotification(this);
+        parser->RegisterClient(this, [this] { InvalidateColoring(); });
+    }
     InvalidateColoring();
 }
 
@@ -35,12 +39,12 @@ void TCustomMemoSource::InvalidateColoring() {
     AddState(msParserChanged);
 }
 
-std::string TCustomMemoSource::GetDisplayColorData(int line) const {
-    const TStringItem* item = LineItem(line);
-    if (!item)
+std::string TCustomMemoSource::GetDisplayColorData(int line) {
+    const std::string* found = GetLineColorData(line);
+    if (!found)
         return {};
-    const std::u16string& text = item->Text;
-    const std::string& colors = item->ColorData;
+    const std::u16string& text = LineText(line);
+    const std::string& colors = *found;
     std::string result;
     for (size_t i = 0; i < text.size() && i < colors.size(); ++i) {
         const size_t width =

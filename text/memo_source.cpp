@@ -21,8 +21,10 @@ TCustomMemoSource::TCustomMemoSource(TComponent* owner)
 
 TCustomMemoSource::~TCustomMemoSource() {
     TMemoSourceOptions::Instance().Unregister(this);
-    if (FSyntaxParser)
+    if (FSyntaxParser) {
+        FSyntaxParser->UnregisterClient(this);
         FSyntaxParser->RemoveFreeNotification(this);
+    }
     // Views hear of it while the source is whole: they may detach meanwhile.
     NotifyDestruction();
 }

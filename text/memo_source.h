@@ -10,6 +10,7 @@
 
 #include "core/component.h"
 #include "text/internal_strings.h"
+#include "text/line_parser.h"
 #include "text/memo_types.h"
 #include "text/positions.h"
 #include "text/source_strings.h"
@@ -114,12 +115,23 @@ public:
     void SetFoundRect(const TRect& rect) { FFoundRect = rect; }
     // Lines from here on still wait for colouring.
     int FirstUnparsedLine() const { return FFirstUnparsed; }
-    // The line's colour bytes spread over its display columns.
-    std::string GetDisplayColorData(int line) const;
+    // Colours lines first..last that need it, carrying the lexical state
+    // from line to line.
+    void ColorLines(int first, int last);
+    // Lines before this one got a new end state in this update's colouring:
+    // views repaint through it.
+    int ColorsChangedThrough() const { return FColorsChangedThrough; }
+    // The line's colour bytes, one per stored character, coloured first when
+    // due; nullptr outside the document.
+    const std::string* GetLineColorData(int line);
+    // The same bytes spread over the line's display columns.
+    std::string GetDisplayColorData(int line);
     // The syntax parser component, none by default; its destruction
     // detaches it.
-    TComponent* SyntaxParser() const { return FSyntaxParser; }
-    void SetSyntaxParser(TComponent* parser);
+    TLineParser* SyntaxParser() const { return FSyntaxParser; }
+    void SetSyntaxParser(TLineParser* parser);
+    bool HighlightUrls() const { return FHighlightUrls; }
+    void SetHighlightUrls(bool value);
     // Every line waits for colouring again; without a parser its colours go.
     void InvalidateColoring();
     // The colour byte inserted characters get while a parser is attached;
@@ -292,6 +304,11 @@ private:
     void MarkRegionBody(int line);
 
     // Colour helpers.
+    void ColorWithParser(int first, int last);
+    void ColorWithoutParser(int first, int last);
+    void MarkUrls(int line, TStringItem& item);
+    bool RecolorLine(int line); // true when its end state changed
+    void RecolorEditedLine();
     static int ColorByteAt(const std::string& colors, int index); // -1 past the end
     static int StyleAt(const std::string& colors, int index);
     int StyleAtCaret() const;
@@ -340,8 +357,11 @@ private:
     bool FKeepTrailingBlanks = false;
     std::u16string FObjectName;
     TSelectionType FSelType = stNotSelected;
-    TComponent* FSyntaxParser = nullptr;
+    TLineParser* FSyntaxParser = nullptr;
     int FTypedStyle = -1;
+    bool FHighlightUrls = false;
+    int FColorsChangedThrough = 0;
+    bool FRecordColorChanges = false; // URL marks count as undoable edits
 
     // Update bracket state.
     int FUpdateCount = 0;

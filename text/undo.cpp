@@ -160,7 +160,8 @@ void TCustomMemoSource::Replay(const TUndoRecord& record) {
         InsertText(record.Text, FSyntaxParser && !record.Colors.empty() ? &record.Colors : nullptr);
         break;
     case TUndoKind::ukColor:
-        if (TStringItem* item = LineItem(record.A)) {
+        if (TStringItem* item = LineItem(record.A);
+            item && FSyntaxParser && !record.Colors.empty()) {
             const size_t at = std::min<size_t>(record.B - 1, item->ColorData.size());
             if (TUndoRecord* inverse = NewRecord(TUndoKind::ukColor)) {
                 inverse->A = record.A;
@@ -168,8 +169,7 @@ void TCustomMemoSource::Replay(const TUndoRecord& record) {
                 inverse->Colors = item->ColorData.substr(at, record.Colors.size());
             }
             item->ColorData.replace(at, record.Colors.size(), record.Colors);
-            item->SetFlag(lfParsed, false);
-            WidenChanged(record.A, record.A);
+            WidenChanged(record.A, RecolorLine(record.A) ? INT_MAX : record.A);
         }
         break;
     }

@@ -15,6 +15,7 @@ void TCustomMemoSource::BeginUpdate(std::uint8_t code) {
     FFirstChanged = INT_MAX;
     FLastChanged = -INT_MAX;
     FNextRecordFirst = true;
+    FColorsChangedThrough = 0;
     FUpdateCode = code;
     FSavedModified = FModified;
     FPositions[TPositionCollection::SavedBegin] = BlockBegin();
@@ -77,6 +78,8 @@ void TCustomMemoSource::EndUpdate() {
     if (FStates.Contains(msEdited)) {
         FModified = FReplaying ? ComputedModified() : true;
         FFirstUnparsed = std::min(FFirstUnparsed, FFirstChanged);
+        if (!FStates.Contains(msParserChanged))
+            RecolorEditedLine();
     }
     if (FStates.Contains(msParserChanged)) {
         WidenChanged(0, INT_MAX);

@@ -37,7 +37,7 @@ TEST(TypedTextStyle, TypingTakesTheStyleAtTheCaret) {
     };
     for (const auto& c : cases) {
         TMemoSource m;
-        TComponent parser;
+        testing::TKeepColorsParser parser;
         m.SetSyntaxParser(&parser);
         TStringsOptions o = m.Options();
         o.Include(soUseTabCharacter);
@@ -77,7 +77,7 @@ TEST(TypedTextStyle, InsertedTextColours) {
     };
     for (const auto& c : cases) {
         TMemoSource m;
-        TComponent parser;
+        testing::TKeepColorsParser parser;
         if (c.parser)
             m.SetSyntaxParser(&parser);
         Load(m, {"abc"});
@@ -91,7 +91,7 @@ TEST(TypedTextStyle, InsertedTextColours) {
 
 TEST(TypedTextStyle, SplitTakesTheByteAtTheCaretExceptInUndo) {
     TMemoSource m;
-    TComponent parser;
+    testing::TKeepColorsParser parser;
     m.SetSyntaxParser(&parser);
     Load(m, {"abc"});
     m.LineItem(0)->ColorData = Bytes({1, 2, 3});
@@ -116,7 +116,7 @@ TEST(TypedTextStyle, SplitTakesTheByteAtTheCaretExceptInUndo) {
 TEST(TypedTextStyle, UndoGivesDeletedColoursBackUnderAParser) {
     for (const bool withParser : {true, false}) {
         TMemoSource m;
-        TComponent parser;
+        testing::TKeepColorsParser parser;
         if (withParser)
             m.SetSyntaxParser(&parser);
         Load(m, {"abc"});
@@ -143,7 +143,7 @@ TEST(SyntaxParser, AttachingOrLosingItRecolours) {
             heard.push_back({first, last, s.UpdateStates()});
         },
         &view, false);
-    auto parser = std::make_unique<TComponent>();
+    auto parser = std::make_unique<testing::TKeepColorsParser>();
     for (int i = 0; i < 2; ++i) {
         m.LineItem(i)->ColorData = Bytes({1, 2});
         m.LineItem(i)->SetFlag(lfParsed, true);
@@ -167,7 +167,7 @@ TEST(SyntaxParser, AttachingOrLosingItRecolours) {
 }
 
 TEST(SyntaxParser, OutlivesItsMemoSource) {
-    TComponent parser;
+    testing::TKeepColorsParser parser;
     auto m = std::make_unique<TMemoSource>();
     m->SetSyntaxParser(&parser);
     m.reset(); // the parser must not tell a memo source that is gone

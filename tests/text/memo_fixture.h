@@ -26,6 +26,19 @@ inline std::vector<std::u16string> L(std::initializer_list<const char*> lines) {
     return result;
 }
 
+// A parser that leaves the colour bytes as the edits left them, so that a
+// test sees what the edits themselves carry.
+class TKeepColorsParser final : public TLineParser {
+public:
+    void SetLinePos(int) override {}
+    void PrepareColorData(int, const std::u16string&, std::string&) override {}
+    int ParseLine(const std::u16string&, int startState, std::string&) override {
+        return startState;
+    }
+    void RegisterClient(TComponent*, TRulesChangedEvent) override {}
+    void UnregisterClient(TComponent*) override {}
+};
+
 inline void Load(TCustomMemoSource& m, std::initializer_list<const char*> lines) {
     std::u16string text;
     for (const char* s : lines)

@@ -175,7 +175,7 @@ TEST(RandomEdits, UndoAllAndRedoAllRestoreTheTexts) {
             text += RandomLine(rng) + u"\r\n";
         m.Lines().SetText(text);
         m.SetBlockOption(rng() % 2 ? bkBoth : bkStreamSel);
-        TComponent parser;
+        testing::TKeepColorsParser parser;
         const bool colored = seed % 2 == 0;
         if (colored) {
             m.SetSyntaxParser(&parser);
