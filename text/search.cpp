@@ -2,6 +2,7 @@
 // the whole-word rule, and where a hit leaves caret and selection.
 #include <algorithm>
 #include <climits>
+#include <cstring>
 
 #include "text/search_engine.h"
 
@@ -11,6 +12,23 @@ namespace {
 constexpr const char16_t* blockInvalid = u"Tried to search marked block but it is invalid";
 constexpr const char16_t* cursorOutsideBlock =
     u"Tried to search marked block from cursor but cursor is outside block";
+
+// memchr finds the byte 9 far faster than a loop finds the character; a
+// byte 9 that is half of another character is passed over.
+bool ContainsTab(std::u16string_view text) {
+    const char* bytes = reinterpret_cast<const char*>(text.data());
+    const size_t size = text.size() * sizeof(char16_t);
+    for (size_t at = 0; at < size;) {
+        const void* hit = std::memchr(bytes + at, '\t', size - at);
+        if (!hit)
+            return false;
+        const size_t k = static_cast<const char*>(hit) - bytes;
+        if (text[k / sizeof(char16_t)] == u'\t')
+            return true;
+        at = k + 1;
+    }
+    return false;
+}
 
 std::u16string_view TrimTrailingBlanks(std::u16string_view row) {
     const size_t end = row.find_last_not_of(u' ');
@@ -103,7 +121,7 @@ std::u16string_view TSearchEngine::Row(int row) {
     const int line = row + (FInSelection ? FSelection.Top : 0);
     const std::u16string& raw = FSource.LineText(line);
     std::u16string_view text = raw;
-    if (raw.find(u'\t') != std::u16string::npos) {
+    if (ContainsTab(raw)) {
         FRowBuffer = FSource.TabRack().Expand(raw);
         text = FRowBuffer;
     }

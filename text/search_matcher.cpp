@@ -58,17 +58,33 @@ bool TSearchMatcher::MatchesAt(std::u16string_view row, int index) const {
     return true;
 }
 
-// Horspool's shifts over the last character of each window.
 int TSearchMatcher::FindForward(std::u16string_view row, int from) const {
+    if (FFold.empty())
+        return Horspool(row, from, [](char16_t c) { return c; });
+    const char16_t* fold = FFold.data();
+    return Horspool(row, from, [fold](char16_t c) { return fold[c]; });
+}
+
+// Horspool's shifts over the last character of each window; the folding
+// is a parameter so that the loop is compiled once for each kind.
+template <typename TFold>
+int TSearchMatcher::Horspool(std::u16string_view row, int from, TFold fold) const {
     const int n = static_cast<int>(FPlain.size());
     const int size = static_cast<int>(row.size());
     if (n == 0)
         return -1; // an empty text is found nowhere, so no search repeats on the spot
-    const char16_t last = FPlain[n - 1];
+    const char16_t* text = row.data();
+    const char16_t* plain = FPlain.data();
+    const char16_t last = plain[n - 1];
     for (int i = from + n - 1; i < size;) {
-        const char16_t c = Fold(row[i]);
-        if (c == last && MatchesAt(row, i - n + 1))
-            return i - n + 1;
+        const char16_t c = fold(text[i]);
+        if (c == last) {
+            int k = n - 2;
+            while (k >= 0 && fold(text[i - n + 1 + k]) == plain[k])
+                --k;
+            if (k < 0)
+                return i - n + 1;
+        }
         i += FSkip[c & 0xFF];
     }
     return -1;

@@ -28,6 +28,7 @@ private:
     char16_t Fold(char16_t c) const { return FFold.empty() ? c : FFold[c]; }
     bool MatchesAt(std::u16string_view row, int index) const;
     int FindForward(std::u16string_view row, int from) const;
+    template <typename TFold> int Horspool(std::u16string_view row, int from, TFold fold) const;
     int FindBackward(std::u16string_view row, int from) const;
 
     std::u16string FText;
