@@ -51,7 +51,7 @@ std::u16string MakeDocument(int lines) {
 unsigned TablePass(const TCustomMemoSource& m, std::string& out) {
     unsigned char table[256];
     for (int c = 0; c < 256; ++c)
-        table[c] = static_cast<unsigned char>(c % 8);
+        table[c] = static_cast<unsigned char>(c % 8 + 1);
     unsigned sum = 0;
     for (int i = 0; i < m.LineCount(); ++i) {
         const std::u16string& text = m.LineText(i);

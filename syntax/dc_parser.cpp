@@ -189,20 +189,20 @@ void TCustomDCParser::PopState() {
     FTokenStack.pop_back();
 }
 
-std::u16string TCustomDCParser::PeekTokenString() {
+std::u16string TCustomDCParser::PeekWith(int (TCustomDCParser::*next)()) {
     PushState();
-    NextToken();
+    (this->*next)();
     std::u16string text = TokenString();
     PopState();
     return text;
 }
 
+std::u16string TCustomDCParser::PeekTokenString() {
+    return PeekWith(&TCustomDCParser::NextToken);
+}
+
 std::u16string TCustomDCParser::PeekSignificantTokenString() {
-    PushState();
-    NextSignificantToken();
-    std::u16string text = TokenString();
-    PopState();
-    return text;
+    return PeekWith(&TCustomDCParser::NextSignificantToken);
 }
 
 TPoint TCustomDCParser::GetTokenPos() const {
