@@ -191,6 +191,7 @@ void TCustomMemoSource::ResetPositions() {
     FPositions.ResetAll();
     FSelType = FSafeSelType = stNotSelected;
     FHiddenLines.clear();
+    FBookmarks.Clear();
 }
 
 void TCustomMemoSource::Loaded() {

@@ -9,12 +9,15 @@
 #include <vector>
 
 #include "core/component.h"
+#include "text/bookmarks.h"
+#include "text/code_templates.h"
 #include "text/internal_strings.h"
 #include "text/line_parser.h"
 #include "text/memo_types.h"
 #include "text/positions.h"
 #include "text/source_strings.h"
 #include "text/tab_rack.h"
+#include "text/text_encoding.h"
 #include "text/undo_list.h"
 
 namespace tessorin {
@@ -27,6 +30,11 @@ using TGetSelectionTypeEvent = std::function<void(TCustomMemoSource& sender, TSe
 // View hooks: a view may change a caret move or the column a new line gets.
 using TCaretMoveHook = std::function<void(int& deltaLines, int& deltaChars)>;
 using TIndentHook = std::function<void(int& column)>;
+// Lets a handler change the lines about to be pasted.
+using TStringsEvent =
+    std::function<void(TCustomMemoSource& sender, std::vector<std::u16string>& strings)>;
+using TGetBackpNameEvent = std::function<void(
+    TCustomMemoSource& sender, const std::u16string& fileName, std::u16string& backFileName)>;
 
 class TCustomMemoSource : public TComponent {
 public:
@@ -234,6 +242,72 @@ public:
     void IndentBlock() { IndentLines(std::u16string(FBlockIndent, u' '), ucIndentBlock); }
     void UnindentBlock() { UnindentLines(FBlockIndent); }
 
+    // --- Bookmarks, line styles and code templates ------------------------
+    // Numbers 1 to 10; others do nothing.
+    void ToggleBookmark(int number);
+    void SetBookmark(int number);
+    void ClearBookmark(int number);
+    void GotoBookmark(int number);
+    // The bookmark's (column, line); (-1, -1) when it is not set.
+    bool GetBookmark(int number, TPoint& position) const;
+    const TMemoBookMarkList& Bookmarks() const { return FBookmarks; }
+    int BookmarkOnLine(int line) const { return FBookmarks.FirstOnLine(line); }
+    // The number of a bookmark on the line within the columns, 0 when none.
+    int BookmarkInRange(int line, int fromColumn, int toColumn) const;
+    std::vector<TBookmark> BookmarksInRange(int line, int fromColumn, int toColumn) const {
+        return FBookmarks.InRange(line, fromColumn, toColumn);
+    }
+
+    std::uint8_t GetLineStyle(int line) const;
+    void SetLineStyle(int line, std::uint8_t style);
+    // Paints the line in the style until the next outermost update begins.
+    virtual void HighlightLine(int line, std::uint8_t style);
+
+    TMemoCodeTemplates& CodeTemplates() { return FCodeTemplates; }
+    const TMemoCodeTemplates& CodeTemplates() const { return FCodeTemplates; }
+    void SetCodeTemplates(const TMemoCodeTemplates& value) { FCodeTemplates = value; }
+    const std::u16string& TemplatesType() const { return FTemplatesType; }
+    // An unregistered name is ignored; a set with templates replaces the
+    // collection's contents.
+    void SetTemplatesType(const std::u16string& value);
+
+    // --- Block, clipboard and file operations -----------------------------
+    void UpperCaseBlock();
+    void LowerCaseBlock();
+    void ToggleCaseBlock();
+    void CapitalizeBlock();
+    void QuoteBlock();
+    void UpperCaseWord();
+    void LowerCaseWord();
+    void CapitalizeWord();
+    void DeleteWordRight();
+    void DeleteWord();
+    void DeleteWordLeft();
+    void MoveBlock() { MoveOrCopyBlock(true); }
+    void CopyBlock() { MoveOrCopyBlock(false); }
+    void DuplicateBlock();
+    // Inserts lines at the caret as a stream or column block and selects
+    // them; `colors`, when given, holds one colour string per line.
+    void InsertBlock(const std::vector<std::u16string>& lines, bool column,
+                     const std::vector<std::string>* colors = nullptr);
+    void InsertTextBlock(const std::u16string& text);
+    void InsertGuid();
+    void ClearDocument();
+
+    virtual void CopyToClipboard();
+    virtual void CutToClipboard();
+    virtual void PasteFromClipboard();
+    // Whether the last copy in this process was of a column block.
+    static bool ClipboardHoldsColumn();
+    TStringsEvent OnPasteFromClipboard;
+
+    void LoadFromFile(const std::u16string& fileName);
+    void SaveToFile(const std::u16string& fileName);
+    // The byte-order mark found on load, written again on save.
+    TTextEncoding FileEncoding() const { return FFileEncoding; }
+    void SetFileEncoding(TTextEncoding value) { FFileEncoding = value; }
+    TGetBackpNameEvent OnGetBackupName;
+
     // --- Undo -------------------------------------------------------------
     void Undo();
     void Redo();
@@ -330,6 +404,34 @@ private:
     bool FindBracket(bool forward, char16_t open, char16_t close, TPoint& found) const;
     void MatchBracketIn(bool forward);
 
+    // Bookmark and line-style helpers.
+    void RepaintLine(int line);
+    void EndHighlight();
+
+    // Block helpers.
+    struct TBlockText {
+        std::vector<std::u16string> Lines;
+        std::vector<std::string> Colors; // empty without a parser
+        TSelectionType Type = stNotSelected;
+    };
+    using TLineFunction = std::function<std::u16string(const std::u16string&)>;
+    TBlockText SelectedBlock() const;
+    bool SelectionEditable() const;
+    void TransformBlock(std::uint8_t code, const TLineFunction& function);
+    void TransformWord(std::uint8_t code, void (TCustomMemoSource::*blockCommand)());
+    void PlaceCaret(int column, int line); // exactly there, whatever the options
+    // Inserts lines[i] at the caret; answers the column where it ends.
+    int InsertLine(const std::vector<std::u16string>& lines, const std::vector<std::string>* colors,
+                   int i);
+    void InsertColumnLines(const std::vector<std::u16string>& lines,
+                           const std::vector<std::string>* colors);
+    void InsertStreamLines(const std::vector<std::u16string>& lines,
+                           const std::vector<std::string>* colors);
+    void InsertBlockText(const TBlockText& block);
+    void DeleteSpan(TPoint from, TPoint to);
+    void MoveOrCopyBlock(bool move);
+    std::u16string FileText() const;
+
     // Undo helpers.
     TUndoRecord* NewRecord(TUndoKind kind);
     void TrimUndo();
@@ -381,6 +483,15 @@ private:
     bool FLoading = false;
     bool FExplicitPosition = false;
     int FKeepSelection = 0;
+
+    // Bookmarks, the temporary highlight, templates and the file's encoding.
+    TMemoBookMarkList FBookmarks;
+    bool FGotoBookmark = false;
+    int FHighlightedLine = 0; // line + 1, 0 for none
+    std::uint8_t FHighlightedStyle = 0;
+    TMemoCodeTemplates FCodeTemplates;
+    std::u16string FTemplatesType = u"None";
+    TTextEncoding FFileEncoding = TTextEncoding::teAnsi;
 
     // Undo state.
     TUndoList FUndo;

@@ -48,7 +48,7 @@ void TCustomMemoSource::MoveCaret(int deltaLines, int deltaChars) {
     }
     deltaLines = std::max(deltaLines, -CaretLine());
     deltaChars = std::max(deltaChars, -CaretChar());
-    if (deltaLines == 0 && deltaChars == 0)
+    if (deltaLines == 0 && deltaChars == 0 && !FGotoBookmark)
         return;
     TMemoUpdate update(*this, ucCaretMove);
     // Undoable, so that undo and redo give back the exact text.
@@ -122,7 +122,9 @@ bool TCustomMemoSource::InsertText(const std::u16string& text, const std::string
     FLines.TextEdited(line);
     if (TUndoRecord* r = NewRecord(TUndoKind::ukInsert))
         r->A = static_cast<int>(text.size());
-    FPositions.Adjust(TEditKind::ekInsert, FTabs.DisplayLength(item.Text) - before);
+    const int width = FTabs.DisplayLength(item.Text) - before;
+    FPositions.Adjust(TEditKind::ekInsert, width);
+    FBookmarks.Inserted(column, line, width);
     MarkChanged(line, line);
     return true;
 }
@@ -174,7 +176,9 @@ void TCustomMemoSource::DeleteChars(int count) {
     }
     item.Text.erase(index, n);
     FLines.TextEdited(line);
-    FPositions.Adjust(TEditKind::ekDelete, before - FTabs.DisplayLength(item.Text));
+    const int width = before - FTabs.DisplayLength(item.Text);
+    FPositions.Adjust(TEditKind::ekDelete, width);
+    FBookmarks.Deleted(column, line, width);
     MarkChanged(line, line);
     DropIfSingleEmptyLine();
 }
@@ -230,6 +234,7 @@ void TCustomMemoSource::SplitLine() {
         MergeLineAttributes(upper, lower);
     NewRecord(TUndoKind::ukSplit);
     FPositions.Adjust(TEditKind::ekSplit, 0);
+    FBookmarks.Split(column, line);
     if (!FReplaying)
         DeleteTrailingBlanksBefore(column);
     MarkChanged(line, INT_MAX);
@@ -264,6 +269,7 @@ void TCustomMemoSource::JoinLines() {
         InsertFiller(length, column - length);
     TStringItem& upper = *LineItem(line);
     TStringItem& lower = *LineItem(line + 1);
+    const int joinedAt = FTabs.DisplayLength(upper.Text);
     if (column == 0 && upper.Text.empty())
         upper.LineTag = lower.LineTag;
     if (!upper.ColorData.empty() || !lower.ColorData.empty()) {
@@ -278,6 +284,7 @@ void TCustomMemoSource::JoinLines() {
     ShiftHiddenLines(line + 1, -1);
     NewRecord(TUndoKind::ukJoin);
     FPositions.Adjust(TEditKind::ekJoin, 0);
+    FBookmarks.Joined(line, joinedAt);
     MarkChanged(line, INT_MAX);
     DropIfSingleEmptyLine();
 }

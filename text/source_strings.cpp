@@ -79,6 +79,7 @@ void TExternalStrings::Insert(int i, const std::u16string& text) {
         FSource.CaretPos() = TPosition(0, i);
         FSource.FPositions.Adjust(TEditKind::ekSplit, 0);
         FSource.FLines.Insert(i, FSource.ConvertTabs(text));
+        FSource.FBookmarks.Split(0, i);
         FSource.ShiftHiddenLines(i, 1);
         FSource.MarkChanged(i, INT_MAX);
     });
@@ -91,6 +92,8 @@ void TExternalStrings::Delete(int i) {
         FSource.CaretPos() = TPosition(0, i);
         FSource.FPositions.Adjust(TEditKind::ekDelete, FSource.LineDisplayLength(i));
         FSource.FPositions.Adjust(TEditKind::ekJoin, 0);
+        FSource.FBookmarks.Deleted(0, i, FSource.LineDisplayLength(i));
+        FSource.FBookmarks.Joined(i, 0);
         FSource.FLines.Delete(i);
         FSource.ShiftHiddenLines(i, -1);
         FSource.MarkChanged(i, INT_MAX);

@@ -22,6 +22,7 @@ void TCustomMemoSource::BeginUpdate(std::uint8_t code) {
     FPositions[TPositionCollection::SavedEnd] = BlockEnd();
     FSavedSelType = FSelType;
     FSavedCaret = Caret();
+    EndHighlight();
 }
 
 void TCustomMemoSource::BeginSafeUpdate(std::uint8_t code) {
@@ -59,8 +60,9 @@ void TCustomMemoSource::EndUpdate() {
         RestoreSafePlaces();
     if (--FUpdateCount > 0)
         return;
-    if (!(Caret() == FSavedCaret))
+    if (!(Caret() == FSavedCaret) || FGotoBookmark)
         AddState(msPositionChanged);
+    FGotoBookmark = false;
     if (FSelType != stNotSelected && SelectionEmpty())
         DropSelection();
     if ((FStates.Contains(msPositionChanged) || FStates.Contains(msEdited)) &&
