@@ -3,32 +3,11 @@
 #include <algorithm>
 
 #include "core/exception.h"
+#include "core/settings_values.h"
 #include "text/memo_source.h"
 #include "text/tab_rack.h"
 
 namespace tessorin {
-namespace {
-
-std::u16string ToText(long long value) {
-    std::string digits = std::to_string(value);
-    return std::u16string(digits.begin(), digits.end());
-}
-
-std::optional<long long> ToNumber(const std::optional<std::u16string>& text) {
-    if (!text || text->empty() || text->size() > 18)
-        return std::nullopt;
-    long long value = 0;
-    bool negative = (*text)[0] == u'-';
-    for (size_t i = negative ? 1 : 0; i < text->size(); ++i) {
-        char16_t c = (*text)[i];
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        value = value * 10 + (c - u'0');
-    }
-    return negative ? -value : value;
-}
-
-} // namespace
 
 TMemoSourceOptions& TMemoSourceOptions::Instance() {
     static TMemoSourceOptions options;
@@ -75,9 +54,9 @@ void TMemoSourceOptions::SetBlockIndent(int value) {
 void TMemoSourceOptions::Load(const TSettingsStore& store) {
     FLoading = true;
     const std::u16string key = StoreKey;
-    if (auto v = ToNumber(store.ReadString(key, u"KeepTrailingBlanks")))
+    if (auto v = ReadNumber(store, key, u"KeepTrailingBlanks"))
         FKeepTrailingBlanks = *v != 0;
-    if (auto v = ToNumber(store.ReadString(key, u"Options")))
+    if (auto v = ReadNumber(store, key, u"Options"))
         FOptions = TStringsOptions::FromBits(static_cast<std::uint32_t>(*v));
     if (auto v = store.ReadString(key, u"TabStops")) {
         try {
@@ -88,7 +67,7 @@ void TMemoSourceOptions::Load(const TSettingsStore& store) {
     }
     if (auto v = store.ReadString(key, u"Delimeters"))
         FDelimeters = *v;
-    if (auto v = ToNumber(store.ReadString(key, u"BlockIndent")))
+    if (auto v = ReadNumber(store, key, u"BlockIndent"))
         FBlockIndent = static_cast<int>(std::max(*v, 0LL));
     FLoading = false;
     Changed();
@@ -97,10 +76,10 @@ void TMemoSourceOptions::Load(const TSettingsStore& store) {
 void TMemoSourceOptions::Save(TSettingsStore& store) const {
     const std::u16string key = StoreKey;
     store.WriteString(key, u"KeepTrailingBlanks", FKeepTrailingBlanks ? u"1" : u"0");
-    store.WriteString(key, u"Options", ToText(FOptions.Bits()));
+    WriteNumber(store, key, u"Options", FOptions.Bits());
     store.WriteString(key, u"TabStops", FTabStops);
     store.WriteString(key, u"Delimeters", FDelimeters);
-    store.WriteString(key, u"BlockIndent", ToText(FBlockIndent));
+    WriteNumber(store, key, u"BlockIndent", FBlockIndent);
 }
 
 void TMemoSourceOptions::ResetDefaults() {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/component.h"
+#include "core/exception.h"
 #include "text/bookmarks.h"
 #include "text/code_templates.h"
 #include "text/internal_strings.h"
@@ -30,6 +31,11 @@ using TGetSelectionTypeEvent = std::function<void(TCustomMemoSource& sender, TSe
 // View hooks: a view may change a caret move or the column a new line gets.
 using TCaretMoveHook = std::function<void(int& deltaLines, int& deltaChars)>;
 using TIndentHook = std::function<void(int& column)>;
+// Sees every search message first; a handler that sets handled stops it.
+using TSearchExceptionEvent =
+    std::function<void(TCustomMemoSource& sender, const TException& error, bool& handled)>;
+// The view's hook before a search; true before a replace.
+using TBeforeSearchHook = std::function<void(bool replacing)>;
 // Lets a handler change the lines about to be pasted.
 using TStringsEvent =
     std::function<void(TCustomMemoSource& sender, std::vector<std::u16string>& strings)>;
@@ -308,6 +314,19 @@ public:
     void SetFileEncoding(TTextEncoding value) { FFileEncoding = value; }
     TGetBackpNameEvent OnGetBackupName;
 
+    // --- Search and replace (options in TSearchOptions::Global()) ----------
+    // Each answers whether a match was found (a replace: whether to go on).
+    virtual bool Find();
+    virtual bool Replace();
+    virtual bool FindNext();
+    void ToggleSearchCase();
+    void ToggleSearchRegExpr();
+    // Before a find or replace dialog: the word at the caret and the scope.
+    void PrepareSearchOptions();
+    int ReplacementCount() const { return FReplacements; }
+    TSearchExceptionEvent OnSearchException;
+    TBeforeSearchHook OnBeforeSearch;
+
     // --- Undo -------------------------------------------------------------
     void Undo();
     void Redo();
@@ -331,6 +350,7 @@ private:
     friend class TExternalStrings;
     friend class TSelectionStrings;
     friend class TMemoSourceOptions;
+    friend class TSearchEngine;
 
     struct TView {
         TComponent* View;
@@ -483,6 +503,7 @@ private:
     bool FLoading = false;
     bool FExplicitPosition = false;
     int FKeepSelection = 0;
+    int FReplacements = 0;
 
     // Bookmarks, the temporary highlight, templates and the file's encoding.
     TMemoBookMarkList FBookmarks;

@@ -130,6 +130,8 @@ enum TUpdateCode : std::uint8_t {
     ucSetModified = 49,
     ucAttachView = 50,
     ucTab = 52,
+    ucReplace = 54,
+    ucSearch = 55,
     ucObjectName = 56,
     ucParserChange = 57,
     ucClear = 58,
