@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "text/memo_source.h"
+#include "vbscript_lines.h"
 #include "text/search_options.h"
 
 extern char** environ;
@@ -33,17 +34,11 @@ const char* const replacement = "done";
 
 // 38 characters and CR LF a line: VBScript-like statements, padded.
 std::string MakeDocument() {
-    static const char* const shapes[] = {
-        "Sub Routine%d(a, b)",          "    Dim total%d, index",
-        "    total = total + a * %d",   "    If index > %d Then",
-        "        Call inp.MOVE(%d, 0)", "    End If ' step %d",
-        "    s = \"text number %d\"",   "End Sub ' %d",
-    };
     std::string text;
     text.reserve(static_cast<size_t>(lineCount) * 40);
     char line[96];
     for (int i = 0; i < lineCount; ++i) {
-        int n = std::snprintf(line, sizeof line, shapes[i % 8], i);
+        int n = bench::VbScriptLine(line, sizeof line, i);
         if (i == onceLine)
             n += std::snprintf(line + n, sizeof line - n, " %s", onceWord);
         else if (i % everyTenth == 5)

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "text/memo_source.h"
+#include "vbscript_lines.h"
 
 using namespace tessorin;
 
@@ -26,17 +27,11 @@ size_t HeapInUse() {
 
 // About 40 bytes a line with its CR LF: a VBScript-like mix of statements.
 std::u16string MakeDocument(int lines) {
-    static const char* const shapes[] = {
-        "Sub Routine%d(a, b)",          "    Dim total%d, index",
-        "    total = total + a * %d",   "    If index > %d Then",
-        "        Call inp.MOVE(%d, 0)", "    End If ' step %d",
-        "    s = \"text number %d\"",   "End Sub ' %d",
-    };
     std::u16string text;
     text.reserve(static_cast<size_t>(lines) * 40);
     char line[96];
     for (int i = 0; i < lines; ++i) {
-        int n = std::snprintf(line, sizeof line, shapes[i % 8], i);
+        int n = bench::VbScriptLine(line, sizeof line, i);
         // Pad to an even 38 characters so that the document is 40 MB.
         for (; n < 38; ++n)
             line[n] = n % 2 ? ' ' : '.';
