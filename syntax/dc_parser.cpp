@@ -97,11 +97,24 @@ int TCustomDCParser::NextLineToken() {
         } else if (const TTokenHandler handler = HandlerFor(*FScan)) {
             token = (this->*handler)();
         } else {
-            ++FScan;
+            SkipUnhandled();
         }
     }
     FToken = token;
     return token;
+}
+
+void TCustomDCParser::SkipUnhandled() {
+    // Runs of blanks are most of a script's unhandled characters; the state
+    // cannot change inside the run, so its table is looked up once.
+    if (FParserState < 0 || FParserState >= static_cast<int>(FTables.size())) {
+        ++FScan;
+        return;
+    }
+    const TTable& table = FTables[FParserState];
+    do
+        ++FScan;
+    while (*FScan != 0 && !table[*FScan < 256 ? *FScan : 255]);
 }
 
 int TCustomDCParser::ParseLine(const std::u16string& text, int startState, std::string& colorData) {

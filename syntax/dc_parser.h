@@ -160,6 +160,7 @@ private:
     void SetHandlers(std::initializer_list<int> states, const TCharSet& chars,
                      TTokenHandler handler);
     TTokenHandler HandlerFor(char16_t c) const;
+    void SkipUnhandled();
     // The text of the token that `next` reads, without moving on.
     std::u16string PeekWith(int (TCustomDCParser::*next)());
     void SkipExponent();

@@ -52,12 +52,17 @@ void TReservedWordTable::Rebuild(const std::vector<std::u16string>& words) {
     }
     for (auto& bucket : FBuckets)
         bucket.clear();
+    FLongest = 0;
+    for (const std::u16string& word : FWords)
+        FLongest = std::max(FLongest, word.size());
     // Words go in sorted order, so every bucket is sorted too.
     for (int i = 0; i < static_cast<int>(FWords.size()); ++i)
         FBuckets[Bucket(FWords[i])].push_back({FWords[i], i});
 }
 
 int TReservedWordTable::Find(std::u16string_view word) const {
+    if (word.size() > FLongest)
+        return -1;
     const std::vector<TEntry>& bucket = FBuckets[Bucket(word)];
     auto at = std::lower_bound(
         bucket.begin(), bucket.end(), word,

@@ -27,6 +27,8 @@ private:
     };
     std::vector<std::u16string> FWords;
     std::array<std::vector<TEntry>, 256> FBuckets;
+    // Most identifiers are longer than any reserved word: no hash for them.
+    size_t FLongest = 0;
 };
 
 // Compares with the letters a-z folded to upper case, as the word hash does.
