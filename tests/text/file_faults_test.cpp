@@ -109,5 +109,19 @@ TEST(FileFaults, AFullFileSystem) {
     EXPECT_EQ(ReadBytes(file), "fits\r\n");
 }
 
+TEST(FileFaults, ReplacingKeepsTheFilesPermissions) {
+    TTempFolder temp;
+    const std::u16string file = temp.File("script.vbs");
+    WriteBytes(file, "old\r\n");
+    const auto perms = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                       std::filesystem::perms::group_read;
+    std::filesystem::permissions(file, perms);
+    TMemoSource m;
+    Load(m, {"new"});
+    m.SaveToFile(file);
+    EXPECT_EQ(ReadBytes(file), "new\r\n");
+    EXPECT_EQ(std::filesystem::status(file).permissions(), perms);
+}
+
 } // namespace
 } // namespace tessorin
