@@ -10,11 +10,14 @@
 
 #include "app/error_box.h"
 #include "app/main_window.h"
+#include "app/user_settings.h"
 #include "automation/server_registration.h"
 #include "automation/server_switches.h"
 #include "automation/tessorinx.h"
 #include "core/exception.h"
+#include "platform/win_ansi_code_page.h"
 #include "platform/win_case_mapping.h"
+#include "platform/win_clipboard.h"
 #include "platform/win_text.h"
 #include "script/debug_manager.h"
 
@@ -67,7 +70,11 @@ bool Register(TServerStart start) {
 int RunWindow(const std::vector<std::u16string>& parameters, bool automation) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
+    TUserSettings settings;
     TForm11 form(parameters.empty() ? std::u16string() : parameters.front());
+    // Copies belong to the main window, so pasted column blocks stay columns.
+    TWin32Clipboard clipboard(form.Handle());
+    SetClipboard(&clipboard);
     // Served only once the window is whole: its set-up calls out to Karvel,
     // and COM would deliver a client's call in the middle of that.
     DWORD cookie = 0;
@@ -79,6 +86,7 @@ int RunWindow(const std::vector<std::u16string>& parameters, bool automation) {
     form.Show();
     int exitCode = RunMessageLoop();
     RevokeServerClass(cookie);
+    SetClipboard(nullptr);
     return exitCode;
 }
 
@@ -97,6 +105,7 @@ int Start(const std::vector<std::u16string>& parameters) {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     OleInitialize(nullptr); // a single-threaded apartment for the main thread
     InstallWin32CaseMapping();
+    InstallWin32AnsiCodePage();
     int exitCode = Start(Parameters());
     TDebugManager::Instance().Shutdown();
     OleUninitialize();
