@@ -98,6 +98,7 @@ std::string Narrow(const std::u16string& text) {
 } // namespace
 
 int main() {
+    setvbuf(stdout, nullptr, _IOLBF, 0); // a long run shows its progress
     std::mt19937 rng(1);
     std::vector<TLine> lines = {
         {"random_pattern_characters", RandomText(rng, flatLineChars, lineLength)},
@@ -123,6 +124,7 @@ int main() {
         } else if (seconds > slowest) {
             slowest = seconds;
             slowestPattern = pattern;
+            std::printf("slower_ms: %.1f %s\n", seconds * 1000, Narrow(pattern).c_str());
         }
     }
     std::printf("patterns_measured: %d\n", measured);
