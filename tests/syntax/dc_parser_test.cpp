@@ -113,7 +113,7 @@ TEST(DCParser, GetColorDataHookReplacesTheTokenizer) {
         const char* colors;
     } cases[] = {
         {"unchanged", [](std::string&) {}, "\xff\xff\xff\xff"},
-        {"shorter", [](std::string& c) { c = "\x02"; }, "\x02\xff\xff\xff"},
+        {"shorter", [](std::string& c) { c.assign(1, '\x02'); }, "\x02\xff\xff\xff"},
         {"longer", [](std::string& c) { c = "\x01\x02\x03\x04\x05\x06"; }, "\x01\x02\x03\x04"},
     };
     for (const auto& c : cases) {
