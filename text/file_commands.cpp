@@ -47,15 +47,18 @@ std::u16string TCustomMemoSource::FileText() const {
 }
 
 void TCustomMemoSource::SaveToFile(const std::u16string& fileName) {
-    const std::string bytes = EncodeText(FileText(), FFileEncoding);
-    if (!HasOption(soCreateBackups)) {
+    const std::u16string text = FileText();
+    const TTextEncoding encoding = EncodingThatKeeps(text, FFileEncoding);
+    const std::string bytes = EncodeText(text, encoding);
+    if (HasOption(soCreateBackups)) {
+        std::u16string backup = BackupFileName(fileName);
+        if (OnGetBackupName)
+            OnGetBackupName(*this, fileName, backup);
+        ReplaceFile(fileName, bytes, &backup);
+    } else {
         ReplaceFile(fileName, bytes);
-        return;
     }
-    std::u16string backup = BackupFileName(fileName);
-    if (OnGetBackupName)
-        OnGetBackupName(*this, fileName, backup);
-    ReplaceFile(fileName, bytes, &backup);
+    FFileEncoding = encoding;
 }
 
 } // namespace tessorin

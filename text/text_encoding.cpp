@@ -146,4 +146,11 @@ std::string EncodeText(std::u16string_view text, TTextEncoding encoding) {
     return AnsiCodePage().Encode(text);
 }
 
+TTextEncoding EncodingThatKeeps(std::u16string_view text, TTextEncoding preferred) {
+    if (preferred != TTextEncoding::teAnsi)
+        return preferred;
+    const TAnsiCodePage& codePage = AnsiCodePage();
+    return codePage.Decode(codePage.Encode(text)) == text ? preferred : TTextEncoding::teUtf16LE;
+}
+
 } // namespace tessorin

@@ -16,5 +16,9 @@ struct TDecodedText {
 TDecodedText DecodeText(std::string_view bytes);
 // The bytes of `text`, led by the encoding's byte-order mark.
 std::string EncodeText(std::u16string_view text, TTextEncoding encoding);
+// `preferred`, unless it is ANSI and the code page lacks some of the text's
+// characters: then UTF-16 LE, which script hosts read too, so that saving
+// never turns characters into "?".
+TTextEncoding EncodingThatKeeps(std::u16string_view text, TTextEncoding preferred);
 
 } // namespace tessorin

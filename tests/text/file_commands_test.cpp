@@ -102,6 +102,22 @@ TEST(Files, EncodingsAreKept) {
     }
 }
 
+TEST(Files, CharactersBeyondTheAnsiCodePageAreNotLostOnSave) {
+    TTempFolder folder;
+    const std::u16string file = folder.File("greek.vbs");
+    WriteBytes(file, "x = 1\r\n");
+    TMemoSource m;
+    m.LoadFromFile(file);
+    ASSERT_EQ(m.FileEncoding(), TTextEncoding::teAnsi);
+    m.Lines().SetText(u"MESSAGE \"\u03A9\"\r\n");
+    m.SaveToFile(file);
+    EXPECT_EQ(m.FileEncoding(), TTextEncoding::teUtf16LE);
+    TMemoSource reloaded;
+    reloaded.LoadFromFile(file);
+    ASSERT_EQ(reloaded.LineCount(), 1);
+    EXPECT_EQ(reloaded.LineText(0), u"MESSAGE \"\u03A9\"");
+}
+
 TEST(Files, ALongSingleLine) {
     TTempFolder folder;
     const std::u16string file = folder.File("long.vbs");
