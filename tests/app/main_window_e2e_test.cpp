@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "desktop_driver.h"
+#include "platform/registry.h"
 
 namespace tessorin::testing {
 namespace {
@@ -151,6 +152,19 @@ TEST_F(MainWindowTest, AFirstParameterHoldingEmbedLoadsNothing) {
     EXPECT_EQ(EditorText(window), L"");
     EXPECT_TRUE(OnTop(window));
     Exit(*tool);
+}
+
+TEST_F(MainWindowTest, SearchOptionsAreKeptInTheRegistryBetweenRuns) {
+    const std::u16string key = u"Software\\Tessorin\\SearchOptions\\";
+    RegDeleteKeyTree(HKEY_CURRENT_USER, key);
+    RegWriteString(HKEY_CURRENT_USER, key, u"TextToFind", u"LOADNC");
+    RegisterSimulator();
+    auto tool = Start(Folder.Write(L"empty.vbs", ""));
+    ASSERT_NE(MainWindow(*tool), nullptr);
+    Exit(*tool);
+    // Saved back as loaded, with every other option beside it.
+    EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, key, u"TextToFind"), u"LOADNC");
+    EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, key, u"Direction"), u"0");
 }
 
 TEST_F(MainWindowTest, WithoutKarvelTheWindowStillOpensWithoutInp) {
