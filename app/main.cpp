@@ -18,6 +18,7 @@
 #include "platform/win_ansi_code_page.h"
 #include "platform/win_case_mapping.h"
 #include "platform/win_clipboard.h"
+#include "platform/win_messages.h"
 #include "platform/win_text.h"
 #include "script/debug_manager.h"
 
@@ -75,6 +76,8 @@ int RunWindow(const std::vector<std::u16string>& parameters, bool automation) {
     // Copies belong to the main window, so pasted column blocks stay columns.
     TWin32Clipboard clipboard(form.Handle());
     SetClipboard(&clipboard);
+    TWin32Messages messages(form.Handle());
+    SetMessages(&messages);
     // Served only once the window is whole: its set-up calls out to Karvel,
     // and COM would deliver a client's call in the middle of that.
     DWORD cookie = 0;
@@ -86,6 +89,7 @@ int RunWindow(const std::vector<std::u16string>& parameters, bool automation) {
     form.Show();
     int exitCode = RunMessageLoop();
     RevokeServerClass(cookie);
+    SetMessages(nullptr);
     SetClipboard(nullptr);
     return exitCode;
 }
