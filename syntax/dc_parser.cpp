@@ -49,7 +49,11 @@ void TCustomDCParser::RebuildWords() {
 }
 
 bool TCustomDCParser::IsReservedWord(std::u16string_view word) {
-    const int id = FWords.Find(word);
+    return MatchReservedWord(word, TReservedWordTable::Bucket(word));
+}
+
+bool TCustomDCParser::MatchReservedWord(std::u16string_view word, int bucket) {
+    const int id = FWords.Find(word, bucket);
     if (id < 0)
         return false;
     FWordId = id;

@@ -142,9 +142,10 @@ protected:
     // Inside a block comment that ends with "*" and `closing`.
     int ReadBlockCommentRest(char16_t closing);
 
+    // IsReservedWord with the word's hash bucket already known.
+    bool MatchReservedWord(std::u16string_view word, int bucket);
     // Advances to `c` or a control character; true on `c`.
     bool ScanTo(char16_t c);
-    void SkipIdentifierChars();
 
     const char16_t* FLineStart = nullptr;
     const char16_t* FTokenStart = nullptr;

@@ -1,14 +1,9 @@
 #include "syntax/reserved_words.h"
 
 #include <algorithm>
-#include <cstdint>
 
 namespace tessorin {
 namespace {
-
-char16_t FoldCase(char16_t c) {
-    return c >= u'a' && c <= u'z' ? c - 32 : c;
-}
 
 std::u16string_view Trimmed(std::u16string_view s) {
     while (!s.empty() && s.front() <= u' ')
@@ -36,10 +31,10 @@ int CompareWords(std::u16string_view a, std::u16string_view b) {
 }
 
 int TReservedWordTable::Bucket(std::u16string_view word) {
-    std::uint32_t h = static_cast<std::uint32_t>(word.size()) - 1;
+    TWordHash hash;
     for (char16_t c : word)
-        h = (h ^ FoldCase(c)) * 2;
-    return static_cast<int>((h >> 1) & 255);
+        hash.Add(c);
+    return hash.Bucket(word.size());
 }
 
 void TReservedWordTable::Rebuild(const std::vector<std::u16string>& words) {
@@ -50,24 +45,41 @@ void TReservedWordTable::Rebuild(const std::vector<std::u16string>& words) {
         if (!word.empty() && (at == FWords.end() || CompareWords(*at, word) != 0))
             FWords.emplace(at, word);
     }
-    for (auto& bucket : FBuckets)
-        bucket.clear();
-    FLongest = 0;
-    for (const std::u16string& word : FWords)
-        FLongest = std::max(FLongest, word.size());
-    // Words go in sorted order, so every bucket is sorted too.
-    for (int i = 0; i < static_cast<int>(FWords.size()); ++i)
-        FBuckets[Bucket(FWords[i])].push_back({FWords[i], i});
+    FFolded.clear();
+    FEntries.clear();
+    for (int i = 0; i < static_cast<int>(FWords.size()); ++i) {
+        const std::u16string& word = FWords[i];
+        FEntries.push_back({static_cast<std::uint32_t>(FFolded.size()),
+                            static_cast<std::uint32_t>(word.size()), i});
+        std::transform(word.begin(), word.end(), std::back_inserter(FFolded), FoldCase);
+    }
+    // Stable, so every bucket keeps the sorted order of the words.
+    std::stable_sort(FEntries.begin(), FEntries.end(), [&](const TEntry& a, const TEntry& b) {
+        return Bucket(FWords[a.Index]) < Bucket(FWords[b.Index]);
+    });
+    FBucketStart.fill(0);
+    for (const TEntry& entry : FEntries)
+        ++FBucketStart[Bucket(FWords[entry.Index]) + 1];
+    for (size_t b = 1; b < FBucketStart.size(); ++b)
+        FBucketStart[b] += FBucketStart[b - 1];
 }
 
-int TReservedWordTable::Find(std::u16string_view word) const {
-    if (word.size() > FLongest)
-        return -1;
-    const std::vector<TEntry>& bucket = FBuckets[Bucket(word)];
-    auto at = std::lower_bound(
-        bucket.begin(), bucket.end(), word,
-        [](const TEntry& e, std::u16string_view w) { return CompareWords(e.Word, w) < 0; });
-    return at != bucket.end() && CompareWords(at->Word, word) == 0 ? at->Index : -1;
+bool TReservedWordTable::Matches(const TEntry& entry, std::u16string_view word) const {
+    if (entry.Length != word.size())
+        return false;
+    const char16_t* folded = FFolded.data() + entry.Offset;
+    for (size_t i = 0; i < word.size(); ++i)
+        if (FoldCase(word[i]) != folded[i])
+            return false;
+    return true;
+}
+
+int TReservedWordTable::Find(std::u16string_view word, int bucket) const {
+    // The words of a bucket differ from each other even without case.
+    for (std::uint32_t i = FBucketStart[bucket]; i < FBucketStart[bucket + 1]; ++i)
+        if (Matches(FEntries[i], word))
+            return FEntries[i].Index;
+    return -1;
 }
 
 } // namespace tessorin

@@ -1,10 +1,12 @@
 // The handler library that the languages bind to their characters.
 #include "syntax/dc_parser.h"
 
+#include <array>
+
 namespace tessorin {
 namespace {
 
-bool IsDigit(char16_t c) {
+constexpr bool IsDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
 }
 
@@ -12,8 +14,16 @@ bool IsHexDigit(char16_t c) {
     return IsDigit(c) || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
 }
 
+// One lookup per character of a word.
+constexpr std::array<bool, 256> identifierChars = [] {
+    std::array<bool, 256> chars{};
+    for (int c = 0; c < 256; ++c)
+        chars[c] = IsDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+    return chars;
+}();
+
 bool IsIdentifierChar(char16_t c) {
-    return IsDigit(c) || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'_';
+    return c < 256 && identifierChars[c];
 }
 
 // Control characters end a token that scans to a character; tabs do not.
@@ -27,11 +37,6 @@ bool TCustomDCParser::ScanTo(char16_t c) {
     while (*FScan != c && !IsControl(*FScan))
         ++FScan;
     return *FScan == c;
-}
-
-void TCustomDCParser::SkipIdentifierChars() {
-    while (IsIdentifierChar(*FScan))
-        ++FScan;
 }
 
 int TCustomDCParser::ReadDelimiter() {
@@ -49,10 +54,12 @@ int TCustomDCParser::ReadNewline() {
 }
 
 int TCustomDCParser::ReadIdentifier() {
-    ++FScan;
-    SkipIdentifierChars();
-    return IsReservedWord({FTokenStart, static_cast<size_t>(FScan - FTokenStart)}) ? tcReserved
-                                                                                   : tcIdentifier;
+    TWordHash hash;
+    do
+        hash.Add(*FScan++);
+    while (IsIdentifierChar(*FScan));
+    const std::u16string_view word(FTokenStart, FScan - FTokenStart);
+    return MatchReservedWord(word, hash.Bucket(word.size())) ? tcReserved : tcIdentifier;
 }
 
 void TCustomDCParser::SkipExponent() {
