@@ -62,13 +62,14 @@ bool TCustomDCParser::MatchReservedWord(std::u16string_view word, int bucket) {
 
 void TCustomDCParser::SetHandlers(std::initializer_list<int> states, const TCharSet& chars,
                                   TTokenHandler handler) {
+    const THandlerCode code = CodeOf(handler);
     const int highest = std::max(states);
     if (highest >= static_cast<int>(FTables.size()))
         FTables.resize(highest + 1, TTable{});
     for (int state : states)
         for (unsigned c = 0; c < 256; ++c)
             if (chars.test(c))
-                FTables[state][c] = handler;
+                FTables[state][c] = code;
 }
 
 void TCustomDCParser::InitHandlers() {
@@ -80,9 +81,9 @@ void TCustomDCParser::AddNewlineHandlers(int state) {
     AddStateHandler({state}, Chars(u"\r\n"), &TCustomDCParser::ReadNewline);
 }
 
-TTokenHandler TCustomDCParser::HandlerFor(char16_t c) const {
+THandlerCode TCustomDCParser::HandlerFor(char16_t c) const {
     if (FParserState < 0 || FParserState >= static_cast<int>(FTables.size()))
-        return nullptr;
+        return 0;
     // Characters beyond Latin-1 share the entry of the last one.
     return FTables[FParserState][c < 256 ? c : 255];
 }
@@ -98,8 +99,8 @@ int TCustomDCParser::NextLineToken() {
         FTokenStart = FScan;
         if (*FScan == 0) {
             token = tcEnd;
-        } else if (const TTokenHandler handler = HandlerFor(*FScan)) {
-            token = (this->*handler)();
+        } else if (const THandlerCode handler = HandlerFor(*FScan)) {
+            token = RunHandler(handler);
         } else {
             SkipUnhandled();
         }

@@ -4,6 +4,7 @@
 // scan position reads the next token, and its token code is the colour byte.
 #include <array>
 #include <bitset>
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -36,6 +37,9 @@ enum TTokenCode : int {
 // A handler starts on the character that selected it, leaves the scan
 // position behind its token and answers the token code.
 using TTokenHandler = int (TCustomDCParser::*)();
+// A dispatch-table entry: 0 for no handler, then the handler library, then
+// the language's own handlers.
+using THandlerCode = std::uint8_t;
 using TCharSet = std::bitset<256>;
 using TGetColorDataEvent = std::function<void(
     TComponent& sender, int token, const std::u16string& tokenStr, std::string& colorData)>;
@@ -133,6 +137,7 @@ protected:
     // --- Handler library -----------------------------------------------------
     int ReadDelimiter();
     int ReadNewline();
+    // After the special word, also the rest of the line, as a comment.
     int ReadIdentifier();
     int ReadNumber();
     int ReadHexDigits();
@@ -157,16 +162,21 @@ protected:
     bool FUnterminated = false;
 
 private:
-    using TTable = std::array<TTokenHandler, 256>;
+    using TTable = std::array<THandlerCode, 256>;
     void SetHandlers(std::initializer_list<int> states, const TCharSet& chars,
                      TTokenHandler handler);
-    TTokenHandler HandlerFor(char16_t c) const;
+    THandlerCode CodeOf(TTokenHandler handler);
+    THandlerCode LanguageCode(TTokenHandler handler);
+    // The handler library is called directly, the others through their pointer.
+    int RunHandler(THandlerCode code);
+    THandlerCode HandlerFor(char16_t c) const;
     void SkipUnhandled();
     // The text of the token that `next` reads, without moving on.
     std::u16string PeekWith(int (TCustomDCParser::*next)());
     void SkipExponent();
 
     std::vector<TTable> FTables;
+    std::vector<TTokenHandler> FLanguageHandlers;
     std::vector<std::u16string> FReservedWords;
     TReservedWordTable FWords;
     std::vector<TTokenData> FTokenStack;

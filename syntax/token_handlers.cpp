@@ -1,7 +1,10 @@
 // The handler library that the languages bind to their characters.
 #include "syntax/dc_parser.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <iterator>
 
 namespace tessorin {
 namespace {
@@ -31,7 +34,69 @@ bool IsControl(char16_t c) {
     return c < u' ' && c != u'\t';
 }
 
+// The codes of the handler library; the language's own handlers follow.
+enum : THandlerCode {
+    hcNone,
+    hcDelimiter,
+    hcNewline,
+    hcIdentifier,
+    hcNumber,
+    hcDoubledQuoteString,
+    hcBackslashString,
+    hcRestOfLine,
+    hcFirstLanguage
+};
+
 } // namespace
+
+THandlerCode TCustomDCParser::CodeOf(TTokenHandler handler) {
+    // In the order of the codes.
+    static constexpr TTokenHandler library[] = {
+        &TCustomDCParser::ReadDelimiter,          &TCustomDCParser::ReadNewline,
+        &TCustomDCParser::ReadIdentifier,         &TCustomDCParser::ReadNumber,
+        &TCustomDCParser::ReadDoubledQuoteString, &TCustomDCParser::ReadBackslashString,
+        &TCustomDCParser::ReadRestOfLine,
+    };
+    static_assert(std::size(library) == hcFirstLanguage - 1);
+    if (!handler)
+        return hcNone;
+    const auto known = std::find(std::begin(library), std::end(library), handler);
+    if (known != std::end(library))
+        return static_cast<THandlerCode>(hcDelimiter + (known - std::begin(library)));
+    return LanguageCode(handler);
+}
+
+THandlerCode TCustomDCParser::LanguageCode(TTokenHandler handler) {
+    const auto own = std::find(FLanguageHandlers.begin(), FLanguageHandlers.end(), handler);
+    const size_t index = own - FLanguageHandlers.begin();
+    if (own == FLanguageHandlers.end()) {
+        if (hcFirstLanguage + index > UINT8_MAX)
+            throw EParserError(u"Too many token handlers");
+        FLanguageHandlers.push_back(handler);
+    }
+    return static_cast<THandlerCode>(hcFirstLanguage + index);
+}
+
+int TCustomDCParser::RunHandler(THandlerCode code) {
+    switch (code) {
+    case hcDelimiter:
+        return ReadDelimiter();
+    case hcNewline:
+        return ReadNewline();
+    case hcIdentifier:
+        return ReadIdentifier();
+    case hcNumber:
+        return ReadNumber();
+    case hcDoubledQuoteString:
+        return ReadDoubledQuoteString();
+    case hcBackslashString:
+        return ReadBackslashString();
+    case hcRestOfLine:
+        return ReadRestOfLine();
+    default:
+        return (this->*FLanguageHandlers[code - hcFirstLanguage])();
+    }
+}
 
 bool TCustomDCParser::ScanTo(char16_t c) {
     while (*FScan != c && !IsControl(*FScan))
@@ -59,7 +124,10 @@ int TCustomDCParser::ReadIdentifier() {
         hash.Add(*FScan++);
     while (IsIdentifierChar(*FScan));
     const std::u16string_view word(FTokenStart, FScan - FTokenStart);
-    return MatchReservedWord(word, hash.Bucket(word.size())) ? tcReserved : tcIdentifier;
+    if (!MatchReservedWord(word, hash.Bucket(word.size())))
+        return tcIdentifier;
+    // Like VBScript's "Rem", the special word comments out the rest of the line.
+    return FWordId == FSpecialWordId ? ReadRestOfLine() : tcReserved;
 }
 
 void TCustomDCParser::SkipExponent() {

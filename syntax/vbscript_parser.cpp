@@ -11,18 +11,10 @@ TVBScriptParser::TVBScriptParser(TComponent* owner) : TStringsParser(owner) {
     InitHandlers();
     AddHandler(CharRange(u'0', u'9'), &TVBScriptParser::ReadNumber);
     AddHandler(CharRange(u'A', u'Z') | CharRange(u'a', u'z') | Chars(u"_"),
-               &TVBScriptParser::ReadWord);
+               &TVBScriptParser::ReadIdentifier);
     AddHandler(Chars(u"\""), &TVBScriptParser::ReadDoubledQuoteString);
     AddHandler(Chars(u"'"), &TVBScriptParser::ReadRestOfLine);
     AddHandler(Chars(u"&"), &TVBScriptParser::ReadAmpersand);
-}
-
-int TVBScriptParser::ReadWord() {
-    const int token = ReadIdentifier();
-    // "Rem" comments out the rest of the line, also after code.
-    if (token == tcReserved && FWordId == FSpecialWordId)
-        return ReadRestOfLine();
-    return token;
 }
 
 int TVBScriptParser::ReadAmpersand() {

@@ -10,7 +10,6 @@ public:
     explicit TVBScriptParser(TComponent* owner = nullptr);
 
 private:
-    int ReadWord();
     int ReadAmpersand();
 };
 
