@@ -52,14 +52,6 @@ bool TCustomDCParser::IsReservedWord(std::u16string_view word) {
     return MatchReservedWord(word, TReservedWordTable::Bucket(word));
 }
 
-bool TCustomDCParser::MatchReservedWord(std::u16string_view word, int bucket) {
-    const int id = FWords.Find(word, bucket);
-    if (id < 0)
-        return false;
-    FWordId = id;
-    return !FCaseSensitive || FWords.Words()[id] == word;
-}
-
 void TCustomDCParser::SetHandlers(std::initializer_list<int> states, const TCharSet& chars,
                                   TTokenHandler handler) {
     const THandlerCode code = CodeOf(handler);

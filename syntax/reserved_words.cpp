@@ -64,22 +64,4 @@ void TReservedWordTable::Rebuild(const std::vector<std::u16string>& words) {
         FBucketStart[b] += FBucketStart[b - 1];
 }
 
-bool TReservedWordTable::Matches(const TEntry& entry, std::u16string_view word) const {
-    if (entry.Length != word.size())
-        return false;
-    const char16_t* folded = FFolded.data() + entry.Offset;
-    for (size_t i = 0; i < word.size(); ++i)
-        if (FoldCase(word[i]) != folded[i])
-            return false;
-    return true;
-}
-
-int TReservedWordTable::Find(std::u16string_view word, int bucket) const {
-    // The words of a bucket differ from each other even without case.
-    for (std::uint32_t i = FBucketStart[bucket]; i < FBucketStart[bucket + 1]; ++i)
-        if (Matches(FEntries[i], word))
-            return FEntries[i].Index;
-    return -1;
-}
-
 } // namespace tessorin

@@ -60,6 +60,24 @@ private:
     std::array<std::uint32_t, 257> FBucketStart{};
 };
 
+inline bool TReservedWordTable::Matches(const TEntry& entry, std::u16string_view word) const {
+    if (entry.Length != word.size())
+        return false;
+    const char16_t* folded = FFolded.data() + entry.Offset;
+    for (size_t i = 0; i < word.size(); ++i)
+        if (FoldCase(word[i]) != folded[i])
+            return false;
+    return true;
+}
+
+inline int TReservedWordTable::Find(std::u16string_view word, int bucket) const {
+    // The words of a bucket differ from each other even without case.
+    for (std::uint32_t i = FBucketStart[bucket]; i < FBucketStart[bucket + 1]; ++i)
+        if (Matches(FEntries[i], word))
+            return FEntries[i].Index;
+    return -1;
+}
+
 // Compares with the letters a-z folded to upper case, as the word hash does.
 int CompareWords(std::u16string_view a, std::u16string_view b);
 

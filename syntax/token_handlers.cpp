@@ -118,6 +118,14 @@ int TCustomDCParser::ReadNewline() {
     return tcNone;
 }
 
+bool TCustomDCParser::MatchReservedWord(std::u16string_view word, int bucket) {
+    const int id = FWords.Find(word, bucket);
+    if (id < 0)
+        return false;
+    FWordId = id;
+    return !FCaseSensitive || FWords.Words()[id] == word;
+}
+
 int TCustomDCParser::ReadIdentifier() {
     TWordHash hash;
     do
