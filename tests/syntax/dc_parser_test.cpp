@@ -104,6 +104,15 @@ TEST(DCParser, WordHash) {
     EXPECT_EQ(TReservedWordTable::Bucket(u"If"), 214);
     EXPECT_EQ(TReservedWordTable::Bucket(u"iF"), 214);
     EXPECT_EQ(TReservedWordTable::Bucket(u"A"), 65);
+    // The rule step by step, for every length up to past the 32 bits of h.
+    std::u16string word;
+    for (int length = 0; length <= 40; ++length) {
+        std::uint32_t h = static_cast<std::uint32_t>(word.size()) - 1;
+        for (char16_t c : word)
+            h = (h ^ (c >= u'a' && c <= u'z' ? c - 32 : c)) * 2;
+        EXPECT_EQ(TReservedWordTable::Bucket(word), static_cast<int>((h >> 1) & 255)) << length;
+        word.push_back(u"aZ_9x\xe9"[length % 6]);
+    }
 }
 
 TEST(DCParser, GetColorDataHookReplacesTheTokenizer) {
