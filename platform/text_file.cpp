@@ -5,6 +5,7 @@
 #include "core/exception.h"
 #include "platform/system_error.h"
 #include "platform/win_text.h"
+#include "text/text_encoding.h"
 
 namespace tessorin {
 namespace {
@@ -30,38 +31,10 @@ std::string ReadAllBytes(const std::u16string& fileName) {
     return bytes;
 }
 
-std::u16string DecodeAnsi(std::string_view bytes) {
-    int size =
-        MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring text(size, L'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), size);
-    return FromWide(text);
-}
-
-std::u16string DecodeUtf16(std::string_view bytes, bool bigEndian) {
-    std::u16string text(bytes.size() / 2, u'\0');
-    for (size_t i = 0; i < text.size(); ++i) {
-        auto lo = static_cast<unsigned char>(bytes[2 * i + (bigEndian ? 1 : 0)]);
-        auto hi = static_cast<unsigned char>(bytes[2 * i + (bigEndian ? 0 : 1)]);
-        text[i] = static_cast<char16_t>(lo | (hi << 8));
-    }
-    return text;
-}
-
-std::u16string Decode(std::string_view bytes) {
-    if (bytes.starts_with("\xEF\xBB\xBF"))
-        return FromUtf8(bytes.substr(3));
-    if (bytes.starts_with("\xFF\xFE"))
-        return DecodeUtf16(bytes.substr(2), false);
-    if (bytes.starts_with("\xFE\xFF"))
-        return DecodeUtf16(bytes.substr(2), true);
-    return DecodeAnsi(bytes);
-}
-
 } // namespace
 
 std::vector<std::u16string> ReadTextFileLines(const std::u16string& fileName) {
-    auto text = Decode(ReadAllBytes(fileName));
+    auto text = DecodeText(ReadAllBytes(fileName)).Text;
     if (text.find(u'\0') != std::u16string::npos)
         throw TException(u"Cannot load file \"" + fileName +
                          u"\": it is not a text file (it contains NUL characters)");
